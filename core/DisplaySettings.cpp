@@ -1,0 +1,8 @@
+#include "core/DisplaySettings.h"
+
+TDisplaySettings& DisplaySettings() {
+  static TDisplaySettings settings;
+  return settings;
+}
+
+void ResetDisplaySettings() { DisplaySettings() = TDisplaySettings{}; }

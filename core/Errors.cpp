@@ -1,0 +1,3 @@
+#include "core/Errors.h"
+
+EOrvelin::EOrvelin(const std::string& message) : std::runtime_error(message) {}

@@ -1,0 +1,15 @@
+// File-system paths. A directory path "ends in the separator" ('/').
+// ProgramPath is the directory of the running program file.
+#pragma once
+
+#include <string>
+
+std::string ProgramPath();
+// The absolute form of a path, resolved against the current directory.
+std::string ExpandFileName(const std::string& path);
+// The directory part of a path, ending in the separator ("" when none).
+std::string ExtractFilePath(const std::string& path);
+std::string ExtractFileName(const std::string& path);
+std::string IncludeTrailingSeparator(const std::string& dir);
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);

@@ -1,0 +1,105 @@
+#include "core/TextCase.h"
+
+#include "core/Utf8.h"
+
+namespace {
+
+// Base letters of U+0100..U+017F, in case pairs.
+constexpr char kExtA[] =
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiIiJjKkkLlLlLlLlLlNnNnNnnNn"
+    "OoOoOoOoRrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+static_assert(sizeof(kExtA) == 129);
+
+// Base letters of U+00C0..U+00FF; '.' marks × and ÷, which have none.
+constexpr char kLatin1[] = "AAAAAAACEEEEIIIIDNOOOOO.OUUUUYTsaaaaaaaceeeeiiiidnooooo.ouuuuyty";
+static_assert(sizeof(kLatin1) == 65);
+
+char BaseLetter(char32_t cp) {
+  if (cp >= 0xC0 && cp <= 0xFF) return kLatin1[cp - 0xC0];
+  if (cp >= 0x100 && cp <= 0x17F) return kExtA[cp - 0x100];
+  return 0;
+}
+
+bool IsLowerAscii(char c) { return c >= 'a' && c <= 'z'; }
+char ToUpperAscii(char c) { return IsLowerAscii(c) ? static_cast<char>(c - 32) : c; }
+
+// Appends the primary sort form of cp: upper case, diacritics removed.
+void AppendPrimary(std::u32string& out, char32_t cp) {
+  switch (cp) {
+    case 0xC6: case 0xE6: out += U"AE"; return;
+    case 0xDF: out += U"SS"; return;
+    case 0x152: case 0x153: out += U"OE"; return;
+    case 0xDE: case 0xFE: out += U"TH"; return;
+    case 0x132: case 0x133: out += U"IJ"; return;
+    default: break;
+  }
+  if (const char base = BaseLetter(cp); base != 0 && base != '.') {
+    out += static_cast<char32_t>(ToUpperAscii(base));
+    return;
+  }
+  out += UpperChar(cp);
+}
+
+std::u32string Primary(std::string_view s) {
+  std::u32string out;
+  for (std::size_t pos = 0; pos < s.size();) AppendPrimary(out, utf8::Next(s, pos));
+  return out;
+}
+
+std::u32string Secondary(std::string_view s) {
+  std::u32string out;
+  for (std::size_t pos = 0; pos < s.size();) out += UpperChar(utf8::Next(s, pos));
+  return out;
+}
+
+int Compare(const std::u32string& a, const std::u32string& b) {
+  const int c = a.compare(b);
+  return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+}  // namespace
+
+char32_t UpperChar(char32_t cp) {
+  if (cp < 0x80) return IsLowerAscii(static_cast<char>(cp)) ? cp - 32 : cp;
+  if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) return cp - 0x20;
+  if (cp == 0xFF) return 0x178;
+  if (cp == 0x131) return 'I';
+  if (cp > 0x100 && cp <= 0x17F) {
+    const char base = kExtA[cp - 0x100];
+    if (IsLowerAscii(base) && kExtA[cp - 0x101] == ToUpperAscii(base)) return cp - 1;
+  }
+  return cp;
+}
+
+char32_t LowerChar(char32_t cp) {
+  if (cp < 0x80) return (cp >= 'A' && cp <= 'Z') ? cp + 32 : cp;
+  if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 0x20;
+  if (cp == 0x178) return 0xFF;
+  if (cp == 0x130) return 'i';
+  if (cp >= 0x100 && cp < 0x17F) {
+    const char base = kExtA[cp - 0x100];
+    if (!IsLowerAscii(base) && kExtA[cp - 0x100 + 1] == static_cast<char>(base + 32)) return cp + 1;
+  }
+  return cp;
+}
+
+std::string AnsiUpperCase(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t pos = 0; pos < s.size();) utf8::Append(out, UpperChar(utf8::Next(s, pos)));
+  return out;
+}
+
+std::string AnsiLowerCase(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t pos = 0; pos < s.size();) utf8::Append(out, LowerChar(utf8::Next(s, pos)));
+  return out;
+}
+
+int AnsiCompareText(std::string_view a, std::string_view b) {
+  if (const int c = Compare(Primary(a), Primary(b)); c != 0) return c;
+  return Compare(Secondary(a), Secondary(b));
+}
+
+bool SameText(std::string_view a, std::string_view b) { return Secondary(a) == Secondary(b); }

@@ -1,0 +1,4 @@
+#include <QtTest>
+class DeskViewTest : public QObject { Q_OBJECT };
+QTEST_MAIN(DeskViewTest)
+#include "DeskViewTest.moc"
