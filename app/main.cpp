@@ -29,7 +29,6 @@ class TApplication : public QApplication {
 int main(int argc, char* argv[]) {
   TApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Orvelin"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Orvelin"));
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   QTranslator qtGerman;
   if (qtGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),

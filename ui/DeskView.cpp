@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/Configuration.h"
@@ -39,10 +40,11 @@ TDeskView::TDeskView(QWidget* parent) : QMainWindow(parent), prompter_(this) {
   setCentralWidget(client);
 
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
-  statusTimer_.setObjectName(QStringLiteral("StatusBarTimer"));
-  statusTimer_.setSingleShot(true);
-  statusTimer_.setInterval(kStatusMillis);
-  connect(&statusTimer_, &QTimer::timeout, this, [this] { statusBar()->clearMessage(); });
+  statusTimer_ = new QTimer(this);
+  statusTimer_->setObjectName(QStringLiteral("StatusBarTimer"));
+  statusTimer_->setSingleShot(true);
+  statusTimer_->setInterval(kStatusMillis);
+  connect(statusTimer_, &QTimer::timeout, this, [this] { statusBar()->clearMessage(); });
 
   BuildMenus();
   SetHost(this);
@@ -75,20 +77,21 @@ void TDeskView::BuildMenus() {
 }
 
 void TDeskView::RebuildRecentMenu() {
-  for (QAction* a : recentActions_) {
-    databaseMenu_->removeAction(a);
-    a->deleteLater();
-  }
-  recentActions_.clear();
-  const auto& files = recent_.Files();
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    const QString caption = QStringLiteral("&%1 %2").arg(i + 1).arg(MenuSafe(ToQ(files[i])));
-    QAction* a = new QAction(caption, databaseMenu_);
-    a->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
-    const int index = static_cast<int>(i);
-    connect(a, &QAction::triggered, this, [this, index] { OpenRecent(index); });
-    databaseMenu_->addAction(a);
+  // The entries are made once and relabelled: one of them may be the
+  // action being triggered right now.
+  while (recentActions_.size() < TRecentFiles::kMaxEntries) {
+    const int index = static_cast<int>(recentActions_.size());
+    QAction* a = databaseMenu_->addAction(QString(), this, [this, index] { OpenRecent(index); });
+    a->setObjectName(QStringLiteral("RecentFile%1").arg(index + 1));
     recentActions_.push_back(a);
+  }
+  const auto& files = recent_.Files();
+  for (int i = 0; i < recentActions_.size(); ++i) {
+    QAction* a = recentActions_[i];
+    const bool used = i < static_cast<int>(files.size());
+    a->setText(used ? QStringLiteral("&%1 %2").arg(i + 1).arg(MenuSafe(ToQ(files[static_cast<std::size_t>(i)])))
+                    : QString());
+    a->setVisible(used);
   }
   recentSeparator_->setVisible(!files.empty());
 }
@@ -174,11 +177,11 @@ void TDeskView::Log(const std::string& text) { logWindow_->appendPlainText(ToQ(t
 
 void TDeskView::ShowStatus(const std::string& text) {
   statusBar()->showMessage(ToQ(text));
-  statusTimer_.start();
+  statusTimer_->start();
 }
 
 void TDeskView::ShowStatusFixed(const std::string& text) {
-  statusTimer_.stop();
+  statusTimer_->stop();
   statusBar()->showMessage(ToQ(text));
 }
 

@@ -6,7 +6,6 @@
 
 #include <QMainWindow>
 #include <QStringList>
-#include <QTimer>
 
 #include "core/Host.h"
 #include "core/RecentFiles.h"
@@ -16,6 +15,7 @@ class QAction;
 class QMdiArea;
 class QMenu;
 class QPlainTextEdit;
+class QTimer;
 
 class TDeskView : public QMainWindow, public IHost {
   Q_OBJECT
@@ -63,7 +63,7 @@ class TDeskView : public QMainWindow, public IHost {
   QAction* recentSeparator_ = nullptr;
   QAction* exitAction_ = nullptr;
   QList<QAction*> recentActions_;
-  QTimer statusTimer_;
+  QTimer* statusTimer_ = nullptr;
   TRecentFiles recent_;
   TQtPrompter prompter_;
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "core/Host.h"
@@ -38,5 +39,7 @@ class CoreTest : public ::testing::Test {
   TScriptedPrompter prompter;
 };
 
-// Is the test running with root rights (permission checks do not apply)?
-bool RunningAsRoot();
+// Runs check where file permissions apply: as root (which ignores them) in a
+// child process that has become the unprivileged user "nobody", else here.
+// The directories check uses must be readable for others.
+bool RunWithPermissions(const std::function<bool()>& check);
