@@ -8,6 +8,7 @@
 #include "core/Paths.h"
 #include "core/Prompter.h"
 #include "core/Utf8.h"
+#include "db/AhnenDB.h"
 
 std::unique_ptr<TConfiguration> Config;
 
@@ -74,9 +75,10 @@ TConfiguration::TConfiguration(const std::string& projectFile) {
 
     ApplySettings();
     if (LogDBAktionen) OpenChangeLog();
-    // The database object opens the tables of DBPath at this point.
+    AhnenDB = std::make_unique<TAhnenDB>(DBPath);
     EnableDatabaseCommands(true);
   } catch (...) {
+    AhnenDB.reset();
     CloseChangeLog();
     ResetDisplaySettings();
     Host().SetCaption(kProgramCaption);
@@ -86,6 +88,8 @@ TConfiguration::TConfiguration(const std::string& projectFile) {
 }
 
 TConfiguration::~TConfiguration() {
+  // Without its configuration the database has no change log: it closes too.
+  AhnenDB.reset();
   DiversesListe.clear();
   Titel.clear();
   UpdateCaption();
@@ -174,11 +178,17 @@ void TConfiguration::EnableDatabaseCommands(bool enabled) {
 void TConfiguration::AfterOpen() {
   Host().LoadSelection();
   if (Host().SelectionWindowOpen()) Host().RefreshSelectionWindow();
+  const bool keywordsNew = AhnenDB && AhnenDB->KeywordTableCreated;
   TIniFile ini(ConfigFileName);
-  // The keyword table is created by the database object for older
-  // databases; the quick search then starts on the keyword field (7).
+  // An older database got its keyword table just now: the quick search
+  // starts on the keyword field, and the keywords should be built.
+  if (keywordsNew) ini.WriteInteger("SchnelleSuche", "Suchfeld", 7);
   Host().ReadSearchSettings(ini);
   ini.UpdateFile();
+  if (keywordsNew) {
+    Host().ShowKeywordBuildDialog();
+    AhnenDB->KeywordTableCreated = false;
+  }
 }
 
 bool TConfiguration::CloseDatabase() {
@@ -186,7 +196,10 @@ bool TConfiguration::CloseDatabase() {
   Host().ProcessMessages();
   if (!Host().CloseChildWindows()) return false;
   Host().SaveSelectionIfChanged();
-  // The database object closes its tables here.
+  if (AhnenDB) {
+    AhnenDB->Close();
+    AhnenDB.reset();
+  }
   Host().ClearToolWindows();
   return true;
 }
@@ -337,7 +350,7 @@ void TConfiguration::SetChangeLogging(bool on) {
 // --- helper lists -------------------------------------------------------------------
 
 void TConfiguration::LoadList(const char* file, std::vector<std::string>& list) const {
-  list = LoadListFile(DBPath + file);
+  list = LoadListFile(FindFileNoCase(DBPath, file));
 }
 
 void TConfiguration::LoadPlaceList(std::vector<std::string>& l) const { LoadList("ort.lst", l); }

@@ -11,7 +11,7 @@ const std::array<const char*, 8> kHelperListFiles = {
 
 void EnsureListFiles(const std::string& dbPath) {
   for (const char* name : kHelperListFiles) {
-    const std::string path = dbPath + name;
+    const std::string path = FindFileNoCase(dbPath, name);
     if (FileExists(path)) continue;
     if (std::FILE* f = std::fopen(path.c_str(), "wb")) std::fclose(f);
   }

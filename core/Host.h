@@ -62,6 +62,17 @@ class IHost {
   virtual bool CloseChildWindows() { return true; }
   virtual void SaveSelectionIfChanged() {}
   virtual void ClearToolWindows() {}
+
+  // Person views affected by changes of the database.
+  // Closes the open person view of id; false when it refused (unsaved changes).
+  virtual bool ClosePersonView(int id) { return true; }
+  // The open view of viewPersonId drops the marriage that was deleted.
+  virtual void DropMarriage(int viewPersonId, int marriageId) {}
+  virtual void RefreshChildren(int personId) {}
+  virtual void RefreshLinks(int personId) {}
+  // A person was deleted: selections, favourites, history and result lists
+  // drop its id (ids are used again).
+  virtual void PersonDeleted(int id) {}
 };
 
 // Records everything; prints log lines to standard error when asked to.

@@ -1,5 +1,8 @@
 #include "core/Paths.h"
 
+#include "core/TextCase.h"
+
+#include <dirent.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,4 +47,18 @@ bool FileExists(const std::string& path) {
 bool DirectoryExists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string FindFileNoCase(const std::string& dir, const std::string& name) {
+  if (DIR* d = ::opendir(dir.c_str())) {
+    std::string found;
+    while (const dirent* e = ::readdir(d)) {
+      if (!SameText(e->d_name, name)) continue;
+      found = e->d_name;
+      if (found == name) break;  // the exact spelling wins
+    }
+    ::closedir(d);
+    if (!found.empty()) return dir + found;
+  }
+  return dir + name;
 }

@@ -11,7 +11,9 @@
 #include "core/Clock.h"
 #include "core/Configuration.h"
 #include "core/DisplaySettings.h"
+#include "core/Paths.h"
 #include "core/UserStore.h"
+#include "db/Schema.h"
 
 TTempDir::TTempDir() {
   std::string templ = (std::filesystem::temp_directory_path() / "orvelin-test-XXXXXX").string();
@@ -66,6 +68,9 @@ std::string CoreTest::WriteProject(const std::string& text, const std::string& n
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) crlf += line + "\r\n";
   dir.Write(name, crlf);
+  // A project file stands beside the tables of its database.
+  const std::string dbPath = ExtractFilePath(dir.File(name));
+  if (!FileExists(dbPath + "Person.DB")) CreateDatabaseFiles(dbPath, dbPath + "nowhere/");
   return dir.File(name);
 }
 

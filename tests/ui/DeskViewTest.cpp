@@ -14,6 +14,7 @@
 #include "core/Configuration.h"
 #include "core/RecentFiles.h"
 #include "core/UserStore.h"
+#include "db/Schema.h"
 #include "ui/DeskView.h"
 #include "ui/FileChooser.h"
 
@@ -36,8 +37,11 @@ class DeskViewTest : public QObject {
   QTemporaryDir* tmp_ = nullptr;
   TScriptedPrompter prompter_;
 
+  // A project file beside the tables of a new database.
   QString WriteProject(const QString& name, const QByteArray& text) {
-    QFile f(tmp_->filePath(name));
+    const QString dir = tmp_->path() + "/";
+    if (!QFile::exists(dir + "Person.DB")) CreateDatabaseFiles(dir.toStdString(), "");
+    QFile f(dir + name);
     f.open(QIODevice::WriteOnly);
     f.write(text);
     return f.fileName();

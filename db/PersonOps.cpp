@@ -1,0 +1,168 @@
+// Writing persons: insert with the next id, update with its change-log line,
+// the change date alone, and the deletion of the person row.
+#include "core/Clock.h"
+#include "core/Dates.h"
+#include "core/Prompter.h"
+#include "core/Sex.h"
+#include "db/AhnenDB.h"
+#include "db/ChangeLines.h"
+#include "db/PersonRows.h"
+
+namespace {
+
+std::string Today() { return DateFromDateTime(Now()); }
+
+void Cut(const char* field, std::string& value) { value = Fit(TableId::Person, field, value); }
+
+// The record holds what the table can hold: the log line, the keywords and
+// the caller then all see the stored values.
+void FitPerson(TPerson& p) {
+  Cut("Nachname", p.Nachname);
+  Cut("Vorname", p.Vorname);
+  Cut("Famname", p.Famname);
+  Cut("Ort", p.Ort);
+  Cut("Geburt", p.Geburt);
+  Cut("Tod", p.Tod);
+  if (!p.IsDetail()) return;
+  auto& d = static_cast<TPersonDetail&>(p);
+  Cut("Taufe", d.Taufe);
+  Cut("Bestattung", d.Bestattung);
+  Cut("Buergerort", d.Buergerort);
+  Cut("GeburtOrt", d.GeburtOrt);
+  Cut("GeburtQuelle", d.GeburtQuelle);
+  Cut("TodOrt", d.TodOrt);
+  Cut("TodQuelle", d.TodQuelle);
+  Cut("TaufeOrt", d.TaufeOrt);
+  Cut("TaufeQuelle", d.TaufeQuelle);
+  Cut("BestattungOrt", d.BestattungOrt);
+  Cut("BestattungQuelle", d.BestattungQuelle);
+  Cut("KarteiNr", d.KarteiNr);
+  Cut("Ausbildung", d.Ausbildung);
+  Cut("Beruf", d.Beruf);
+  Cut("Strasse", d.Strasse);
+  Cut("PLZ", d.PLZ);
+  Cut("AdressOrt", d.AdressOrt);
+  Cut("Land", d.Land);
+  Cut("Telefon", d.Telefon);
+  Cut("Religion", d.Religion);
+  Cut("Quelle", d.Quelle);
+  Cut("Todesursache", d.Todesursache);
+  Cut("Neu", d.Neu);
+  Cut("Geaendert", d.Geaendert);
+}
+
+const std::string& PlainUpdateSql() {
+  static const std::string sql = UpdateSql(TableId::Person, {"Vorname", "Nachname", "Famname", "Geaendert", "Vater",
+                                                             "Mutter", "Geburt", "Tod", "Ort", "Geschlecht"});
+  return sql;
+}
+
+const std::string& DetailUpdateSql() {
+  static const std::string sql = UpdateSql(
+      TableId::Person,
+      {"Vorname",      "Nachname",      "Famname",          "Geaendert",     "Vater",         "Mutter",
+       "Geburt",       "Tod",           "Ort",              "Geschlecht",    "Buergerort",    "GeburtOrt",
+       "GeburtZusatz", "GeburtQuelle",  "TodOrt",           "TodZusatz",     "TodQuelle",     "TaufeOrt",
+       "Taufe",        "TaufeZusatz",   "TaufeQuelle",      "BestattungOrt", "Bestattung",    "BestattungZusatz",
+       "BestattungQuelle", "KarteiNr",  "Ausbildung",       "Beruf",         "Strasse",       "PLZ",
+       "AdressOrt",    "Land",          "Telefon",          "Korrespondenz", "Religion",      "Quelle",
+       "Todesursache", "Kommentar"});
+  return sql;
+}
+
+// Binds the fields every update writes, as 1 to 10; returns the next number.
+int BindPlain(TStatement& st, const TPerson& p, const std::string& today) {
+  st.Bind(1, p.Vorname).Bind(2, p.Nachname).Bind(3, p.Famname).Bind(4, today).Bind(5, p.Vater).Bind(6, p.Mutter);
+  st.Bind(7, p.Geburt).Bind(8, p.Tod).Bind(9, p.Ort).Bind(10, SexLetter(p.Geschlecht));
+  return 11;
+}
+
+}  // namespace
+
+void TAhnenDB::insert(TPerson& person) {
+  const int oldId = person.Id;
+  auto* detail = person.IsDetail() ? static_cast<TPersonDetail*>(&person) : nullptr;
+  const std::string oldNeu = detail ? detail->Neu : std::string();
+  try {
+    TTransaction tx(Connection());
+    TStatement& highest = Cached("SELECT max(\"Id\") FROM " + TableName(TableId::Person));
+    int id = 1;
+    {
+      TResetOnExit reset(highest);
+      if (highest.Step()) id = highest.Int(0) + 1;
+    }
+    person.Id = id;
+    LogDbChange("Person eingefügt: [" + std::to_string(id) + "] (Aenderung folgt implizit...)");
+    const std::string today = Today();
+    if (detail) detail->Neu = today;
+    Cached("INSERT INTO " + TableName(TableId::Person) + " (\"Id\", \"Neu\") VALUES (?1, ?2)")
+        .Bind(1, id)
+        .Bind(2, today)
+        .Run();
+    // Writes every field and rebuilds the keywords.
+    update(person);
+    tx.Commit();
+  } catch (...) {
+    // Nothing was stored: the record must not claim an id.
+    person.Id = oldId;
+    if (detail) detail->Neu = oldNeu;
+    throw;
+  }
+}
+
+void TAhnenDB::update(TPerson& person) {
+  const auto row = getPersonDetail(person.Id);
+  if (row->Id == 0) {
+    ShowError("TAhnenDB.update: PDB.EOF! id=" + std::to_string(person.Id));
+    return;
+  }
+  TTransaction tx(Connection());
+  FitPerson(person);
+  const std::string line = PersonChangeLine(*row, person);
+  const std::string today = Today();
+  if (person.IsDetail()) {
+    auto& d = static_cast<TPersonDetail&>(person);
+    d.Geaendert = today;
+    TStatement& st = Cached(DetailUpdateSql());
+    TResetOnExit reset(st);
+    int n = BindPlain(st, d, today);
+    st.Bind(n++, d.Buergerort).Bind(n++, d.GeburtOrt).Bind(n++, d.GeburtZusatz).Bind(n++, d.GeburtQuelle);
+    st.Bind(n++, d.TodOrt).Bind(n++, d.TodZusatz).Bind(n++, d.TodQuelle);
+    st.Bind(n++, d.TaufeOrt).Bind(n++, d.Taufe).Bind(n++, d.TaufeZusatz).Bind(n++, d.TaufeQuelle);
+    st.Bind(n++, d.BestattungOrt).Bind(n++, d.Bestattung).Bind(n++, d.BestattungZusatz).Bind(n++, d.BestattungQuelle);
+    st.Bind(n++, d.KarteiNr).Bind(n++, d.Ausbildung).Bind(n++, d.Beruf).Bind(n++, d.Strasse).Bind(n++, d.PLZ);
+    st.Bind(n++, d.AdressOrt).Bind(n++, d.Land).Bind(n++, d.Telefon).Bind(n++, d.Korrespondenz);
+    st.Bind(n++, d.Religion).Bind(n++, d.Quelle).Bind(n++, d.Todesursache).Bind(n++, CommentMemo(d.Kommentar));
+    st.Bind(n, d.Id).Run();
+  } else {
+    TStatement& st = Cached(PlainUpdateSql());
+    TResetOnExit reset(st);
+    st.Bind(BindPlain(st, person, today), person.Id).Run();
+  }
+  LogDbChange(line);
+  if (person.IsDetail()) updatePersonKeys(static_cast<TPersonDetail&>(person));
+  else updatePersonKeysById(person.Id);
+  tx.Commit();
+}
+
+void TAhnenDB::updateChangeDate(TPersonDetail& detail) {
+  if (!personExists(detail.Id)) {
+    ShowError("TAhnenDB.update: PDB.EOF! id=" + std::to_string(detail.Id));
+    return;
+  }
+  Cut("Geaendert", detail.Geaendert);
+  Cached(UpdateSql(TableId::Person, {"Geaendert"})).Bind(1, detail.Geaendert).Bind(2, detail.Id).Run();
+}
+
+void TAhnenDB::remove(TPerson& person) {
+  const auto row = getPerson(person.Id);
+  if (row->Id == 0) {
+    ShowError("TAhnenDB.delete: PDB.EOF! id=" + std::to_string(person.Id));
+    return;
+  }
+  TTransaction tx(Connection());
+  LogDbChange("Person gelöscht: " + row->Vorname + " " + row->Nachname + " [" + std::to_string(row->Id) + "]");
+  Cached("DELETE FROM " + TableName(TableId::Person) + " WHERE \"Id\" = ?1").Bind(1, row->Id).Run();
+  deletePersonKeys(row->Id);
+  tx.Commit();
+}
