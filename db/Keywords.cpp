@@ -100,7 +100,8 @@ std::vector<TKeyword> PersonKeywords(TAhnenDB& db, const TPersonDetail& p, const
   // The stored marriages and entries, not the record's caches, which may be
   // older than what was just written.
   if (groups.ehe) {
-    for (const auto& m : *db.getPartners(p)) {
+    const auto partners = db.getPartners(p);
+    for (const auto& m : *partners) {
       c.Words(28, m->HeiratOrt);
       c.Words(27, m->ScheidungOrt);
       c.Words(30, m->HeiratQuelle);
@@ -109,8 +110,10 @@ std::vector<TKeyword> PersonKeywords(TAhnenDB& db, const TPersonDetail& p, const
       c.Date(26, m->Heirat, m->HeiratZusatz);
     }
   }
-  if (groups.benutzerfelder)
-    for (const auto& d : *db.getDiverse(p)) c.Words(31, d->Text);
+  if (groups.benutzerfelder) {
+    const auto entries = db.getDiverse(p);
+    for (const auto& d : *entries) c.Words(31, d->Text);
+  }
   return keys;
 }
 

@@ -126,13 +126,15 @@ void TAhnenDB::update(TPerson& person) {
     TStatement& st = Cached(DetailUpdateSql());
     TResetOnExit reset(st);
     int n = BindPlain(st, d, today);
-    st.Bind(n++, d.Buergerort).Bind(n++, d.GeburtOrt).Bind(n++, d.GeburtZusatz).Bind(n++, d.GeburtQuelle);
-    st.Bind(n++, d.TodOrt).Bind(n++, d.TodZusatz).Bind(n++, d.TodQuelle);
-    st.Bind(n++, d.TaufeOrt).Bind(n++, d.Taufe).Bind(n++, d.TaufeZusatz).Bind(n++, d.TaufeQuelle);
-    st.Bind(n++, d.BestattungOrt).Bind(n++, d.Bestattung).Bind(n++, d.BestattungZusatz).Bind(n++, d.BestattungQuelle);
-    st.Bind(n++, d.KarteiNr).Bind(n++, d.Ausbildung).Bind(n++, d.Beruf).Bind(n++, d.Strasse).Bind(n++, d.PLZ);
-    st.Bind(n++, d.AdressOrt).Bind(n++, d.Land).Bind(n++, d.Telefon).Bind(n++, d.Korrespondenz);
-    st.Bind(n++, d.Religion).Bind(n++, d.Quelle).Bind(n++, d.Todesursache).Bind(n++, CommentMemo(d.Kommentar));
+    // In the order of DetailUpdateSql.
+    const auto next = [&](const auto& value) { st.Bind(n++, value); };
+    next(d.Buergerort), next(d.GeburtOrt), next(d.GeburtZusatz), next(d.GeburtQuelle);
+    next(d.TodOrt), next(d.TodZusatz), next(d.TodQuelle);
+    next(d.TaufeOrt), next(d.Taufe), next(d.TaufeZusatz), next(d.TaufeQuelle);
+    next(d.BestattungOrt), next(d.Bestattung), next(d.BestattungZusatz), next(d.BestattungQuelle);
+    next(d.KarteiNr), next(d.Ausbildung), next(d.Beruf), next(d.Strasse), next(d.PLZ), next(d.AdressOrt);
+    next(d.Land), next(d.Telefon), next(d.Korrespondenz), next(d.Religion), next(d.Quelle), next(d.Todesursache);
+    next(CommentMemo(d.Kommentar));
     st.Bind(n, d.Id).Run();
   } else {
     TStatement& st = Cached(PlainUpdateSql());

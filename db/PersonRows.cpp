@@ -216,6 +216,9 @@ std::string Fit(TableId table, const char* field, const std::string& value) {
 std::string UpdateSql(TableId table, std::initializer_list<const char*> fields) {
   std::string sql = "UPDATE " + TableName(table) + " SET ";
   int n = 0;
-  for (const char* f : fields) sql += std::string(n ? ", " : "") + "\"" + f + "\" = ?" + std::to_string(++n);
+  for (const char* f : fields) {
+    if (n++) sql += ", ";
+    sql += std::string("\"") + f + "\" = ?" + std::to_string(n);
+  }
   return sql + " WHERE \"" + TableDef(table).keyField + "\" = ?" + std::to_string(n + 1);
 }
