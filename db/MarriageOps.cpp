@@ -29,10 +29,10 @@ void FitMarriage(TEheRec& r) {
 // The marriage indexes hold their integer fields under the case-insensitive
 // collation; a comparison must name it for the index to serve.
 std::string SpouseCondition(int sex) {
-  if (sex == sexFemale) return "\"Frau\" = ?1 COLLATE OVNOCASE";
-  if (sex == sexMale) return "\"Mann\" = ?1 COLLATE OVNOCASE";
+  if (sex == sexFemale) return "\"Frau\" = ?1";
+  if (sex == sexMale) return "\"Mann\" = ?1";
   // Unknown sex: the person may stand on either side.
-  return "(\"Mann\" = ?1 COLLATE OVNOCASE OR \"Frau\" = ?1 COLLATE OVNOCASE)";
+  return "(\"Mann\" = ?1 OR \"Frau\" = ?1)";
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ std::unique_ptr<TPartners> TAhnenDB::getPartners(const TPerson& person) {
 
 int TAhnenDB::findMarriage(int mann, int frau) {
   TStatement& st = Cached("SELECT \"Id\" FROM " + TableName(TableId::Ehe) +
-                          " WHERE \"Mann\" = ?1 COLLATE OVNOCASE AND \"Frau\" = ?2 COLLATE OVNOCASE"
+                          " WHERE \"Mann\" = ?1 AND \"Frau\" = ?2"
                           " ORDER BY \"Id\" LIMIT 1");
   TResetOnExit reset(st);
   st.Bind(1, mann).Bind(2, frau);

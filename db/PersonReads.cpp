@@ -19,9 +19,9 @@ const std::string& Select(bool detail) {
 // collation; a comparison must name it for the index to serve. A person of
 // unknown sex may stand in either column.
 std::string ParentCondition(int sex) {
-  if (sex == sexFemale) return "\"Mutter\" = ?1 COLLATE OVNOCASE";
-  if (sex == sexMale) return "\"Vater\" = ?1 COLLATE OVNOCASE";
-  return "(\"Vater\" = ?1 COLLATE OVNOCASE OR \"Mutter\" = ?1 COLLATE OVNOCASE)";
+  if (sex == sexFemale) return "\"Mutter\" = ?1";
+  if (sex == sexMale) return "\"Vater\" = ?1";
+  return "(\"Vater\" = ?1 OR \"Mutter\" = ?1)";
 }
 
 }  // namespace

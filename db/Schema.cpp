@@ -152,8 +152,11 @@ void CreateTableFile(const std::string& dir, TableId id) {
     c.Exec(sql + ")");
     for (const TIndexDef& ix : def.indexes) {
       std::string cols;
+      // Only text compares by case; an integer key keeps the plain order so
+      // that "Vater = ?" finds its index.
       for (const char* f : ix.fields)
-        cols += (cols.empty() ? "" : ", ") + Quote(f) + (ix.caseInsensitive ? " COLLATE OVNOCASE" : "");
+        cols += (cols.empty() ? "" : ", ") + Quote(f) +
+                (ix.caseInsensitive && def.Field(f)->type == F::Alpha ? " COLLATE OVNOCASE" : "");
       c.Exec("CREATE INDEX " + Quote(ix.name) + " ON " + Quote(def.table) + " (" + cols + ")");
     }
     tx.Commit();
