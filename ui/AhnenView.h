@@ -1,0 +1,52 @@
+// TAhnenView: the base of every window that shows one person (person data
+// view, ancestor and descendant trees, ancestor graphic). It owns the person
+// it shows; the view manager places it in the main window's MDI area and
+// hands persons to it. TSuchenDlg is the base of every window that lists
+// persons to pick from. These two are how windows exchange persons.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "db/Person.h"
+
+class TAhnenView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TAhnenView(QWidget* parent = nullptr);
+  ~TAhnenView() override;
+
+  // Reports the activation to the view manager.
+  virtual void FormActivate();
+  // "Ahnenview: " + the person's list caption; subclasses use their own prefix.
+  virtual void UpdateCaption();
+  // A newly read copy of the shown person; the caller owns it. Empty when none.
+  virtual std::unique_ptr<TPerson> GetPerson() = 0;
+  // Takes the person and shows it.
+  virtual void setPerson(std::unique_ptr<TPerson> person) = 0;
+  // Makes every data control read-only or editable; nothing when unchanged.
+  virtual void SetReadOnly(bool readOnly);
+  bool ReadOnly() const { return readOnly_; }
+  // The shown person's id, 0 when none.
+  virtual int GetPersonId() const;
+
+ protected:
+  // The caption prefix of UpdateCaption.
+  virtual QString CaptionPrefix() const { return QStringLiteral("Ahnenview: "); }
+  const TPerson* Person() const { return person_.get(); }
+  std::unique_ptr<TPerson> person_;
+  bool readOnly_ = false;
+};
+
+class TSuchenDlg : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+  // The focused marked person, newly read; empty when nothing is marked.
+  virtual std::unique_ptr<TPerson> GetSelectedPerson() = 0;
+  // Every marked person, newly read, in list order.
+  virtual std::vector<std::unique_ptr<TPerson>> GetSelectedPersons() = 0;
+};
