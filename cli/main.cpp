@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/ExportCommand.h"
+#include "cli/InfoCommand.h"
+#include "cli/KeywordsCommand.h"
+#include "cli/NewCommand.h"
 #include "core/Configuration.h"
 #include "core/Errors.h"
 #include "core/Host.h"
@@ -26,7 +30,14 @@ class TConsolePrompter : public IPrompter {
 
 int Usage() {
   std::cerr << "Aufruf:\n"
+               "  ovtool new VERZEICHNIS [--title TITEL] [--replace]\n"
+               "                             neue, leere Datenbank erstellen\n"
                "  ovtool open PROJEKTDATEI   Datenbank öffnen, Protokoll ausgeben, schliessen\n"
+               "  ovtool info PROJEKTDATEI   Speicherort und Anzahl der Einträge ausgeben\n"
+               "  ovtool keywords PROJEKTDATEI\n"
+               "                             Schlüsselworte neu erstellen\n"
+               "  ovtool export PROJEKTDATEI DATEI.ged [--charset ANSI|ANSEL|UTF-8] [--selected]\n"
+               "                             GEDCOM-Datei schreiben (alle oder die ausgewählten Personen)\n"
                "  ovtool version             Programmversion ausgeben\n";
   return 2;
 }
@@ -39,6 +50,26 @@ int OpenCommand(const std::string& projectFile) {
   SetHost(nullptr);
   for (const std::string& line : host.logLines) std::cout << line << '\n';
   return closed ? 0 : 1;
+}
+
+// "new DIR [--title T] [--replace]"; false for arguments that do not fit.
+bool RunNew(const std::vector<std::string>& args, int& status) {
+  if (args.size() < 2) return false;
+  std::string title;
+  bool replace = false;
+  for (std::size_t i = 2; i < args.size(); ++i) {
+    if (args[i] == "--replace") replace = true;
+    else if (args[i] == "--title" && i + 1 < args.size()) title = args[++i];
+    else return false;
+  }
+  if (title.empty()) {
+    // The directory's own name, as the new-database dialog would propose it.
+    std::string dir = args[1];
+    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    title = dir.substr(dir.find_last_of('/') + 1);
+  }
+  status = NewCommand(args[1], title, replace);
+  return true;
 }
 
 }  // namespace
@@ -54,6 +85,11 @@ int main(int argc, char* argv[]) {
       return 0;
     }
     if (args[0] == "open" && args.size() == 2) return OpenCommand(args[1]);
+    if (args[0] == "info" && args.size() == 2) return InfoCommand(args[1]);
+    if (args[0] == "keywords" && args.size() == 2) return KeywordsCommand(args[1]);
+    int status = 0;
+    if (args[0] == "new" && RunNew(args, status)) return status;
+    if (args[0] == "export" && ExportCommand({args.begin() + 1, args.end()}, status)) return status;
   } catch (const std::exception& e) {
     std::cerr << e.what() << '\n';
     return 1;

@@ -98,6 +98,20 @@ std::string AnsiLowerCase(std::string_view s) {
 }
 
 int AnsiCompareText(std::string_view a, std::string_view b) {
+  // Both sort forms map an ASCII character to one element, its upper case,
+  // so a common ASCII prefix equal but for case decides nothing and two
+  // ASCII characters decide alone. Index seeks compare names all the time;
+  // this keeps most comparisons free of allocations.
+  std::size_t i = 0;
+  for (; i < a.size() && i < b.size(); ++i) {
+    const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x >= 0x80 || y >= 0x80) break;
+    const char ux = ToUpperAscii(static_cast<char>(x)), uy = ToUpperAscii(static_cast<char>(y));
+    if (ux != uy) return static_cast<unsigned char>(ux) < static_cast<unsigned char>(uy) ? -1 : 1;
+  }
+  if (i == a.size() || i == b.size()) return a.size() == b.size() ? 0 : (i == a.size() ? -1 : 1);
+  a.remove_prefix(i);
+  b.remove_prefix(i);
   if (const int c = Compare(Primary(a), Primary(b)); c != 0) return c;
   return Compare(Secondary(a), Secondary(b));
 }

@@ -1,5 +1,9 @@
 #include "db/Iterators.h"
 
+#include <sqlite3.h>
+
+#include <algorithm>
+
 #include "core/TextCase.h"
 #include "db/AhnenDB.h"
 
@@ -41,7 +45,7 @@ TTableIterator::TTableIterator(TAhnenDB& db, TableId table, const std::string& o
   TStatement& st =
       db_.Cached("SELECT " + SelectList() + " FROM " + def_.Qualified() + " ORDER BY " + OrderBy() + " LIMIT 1");
   active_ = st.Step();
-  if (active_) Remember(st);
+  if (active_) current_ = ValuesOf(st);
   st.Reset();
 }
 
@@ -58,25 +62,33 @@ std::string TTableIterator::OrderBy() const { return SelectList(); }
 // One seek per level instead of a row-value comparison: SQLite seeks a row
 // value only by its leading fields and then scans all rows equal in them,
 // which makes runs of equal names quadratic. NULL sorts first, so after a
-// NULL every non-NULL value is greater.
+// NULL every non-NULL value is greater. The last parameter is the LIMIT.
 std::string TTableIterator::LevelSql(std::size_t level, bool fromNull) const {
   std::string where;
   for (std::size_t i = 0; i < level; ++i) where += Quote(order_[i]->name) + " IS ?" + std::to_string(i + 1) + " AND ";
   where += Quote(order_[level]->name) + (fromNull ? " IS NOT NULL" : " > ?" + std::to_string(level + 1));
   return "SELECT " + SelectList() + " FROM " + def_.Qualified() + " WHERE " + where + " ORDER BY " + OrderBy() +
-         " LIMIT 1";
+         " LIMIT ?" + std::to_string(level + (fromNull ? 1 : 2));
 }
 
-void TTableIterator::Remember(TStatement& st) {
-  current_.assign(order_.size(), TValue{});
+TTableIterator::TValues TTableIterator::ValuesOf(TStatement& st) const {
+  TValues values(order_.size());
   for (std::size_t i = 0; i < order_.size(); ++i) {
-    TValue& v = current_[i];
+    TValue& v = values[i];
     const int col = static_cast<int>(i);
     v.null = st.IsNull(col);
     if (v.null) continue;
     if (IsText(*order_[i])) v.text = st.Text(col);
     else v.number = st.Int64(col);
   }
+  return values;
+}
+
+// A rollback takes back changes without counting new ones, so the end of
+// the transaction that was open at reading counts as a change, too.
+bool TTableIterator::AheadValid() const {
+  sqlite3* h = db_.Connection().Handle();
+  return sqlite3_total_changes64(h) == changesAtReading_ && !(inTransactionAtReading_ && sqlite3_get_autocommit(h));
 }
 
 void TTableIterator::BindValue(TStatement& st, int index, const TValue& v) const {
@@ -85,29 +97,52 @@ void TTableIterator::BindValue(TStatement& st, int index, const TValue& v) const
   else st.Bind(index, v.number);
 }
 
+// Rows read ahead stay valid as long as this connection changed no row
+// since (no other program writes while the database is open). A batch used
+// up earns a larger one; a change drops the rest of a batch and starts
+// small again, so that a caller who writes at every step pays for a row or
+// two per step, not for a whole batch.
 bool TTableIterator::Advance() {
   if (!active_) return false;
-  // The deepest level first: a row equal in all leading fields with a
-  // greater key, then one greater in the last index field, and so on.
-  for (std::size_t level = order_.size(); level-- > 0;) {
+  if (ahead_.empty() || !AheadValid()) {
+    aheadSize_ = ahead_.empty() && readAhead_ ? std::min<std::size_t>(aheadSize_ * 2, kMaxAhead) : 1;
+    ahead_.clear();
+    ReadAhead();
+  }
+  if (ahead_.empty()) return false;
+  current_ = std::move(ahead_.front());
+  ahead_.pop_front();
+  return true;
+}
+
+void TTableIterator::ReadAhead() {
+  // The deepest level first: rows equal in all leading fields with a
+  // greater key, then rows greater in the last index field, and so on; each
+  // level's rows all come after the deeper levels' rows.
+  for (std::size_t level = order_.size(); level-- > 0 && ahead_.size() < aheadSize_;) {
     const bool fromNull = current_[level].null;
     TStatement& st = db_.Cached(fromNull ? levelFromNullSql_[level] : levelSql_[level]);
-    for (std::size_t i = 0; i < level; ++i) BindValue(st, static_cast<int>(i + 1), current_[i]);
-    if (!fromNull) BindValue(st, static_cast<int>(level + 1), current_[level]);
-    const bool found = st.Step();
-    if (found) Remember(st);
+    int n = 0;
+    for (std::size_t i = 0; i < level; ++i) BindValue(st, ++n, current_[i]);
+    if (!fromNull) BindValue(st, ++n, current_[level]);
+    st.Bind(n + 1, static_cast<std::int64_t>(aheadSize_ - ahead_.size()));
+    while (st.Step()) ahead_.push_back(ValuesOf(st));
     st.Reset();
-    if (found) return true;
   }
-  return false;
+  sqlite3* h = db_.Connection().Handle();
+  changesAtReading_ = sqlite3_total_changes64(h);
+  inTransactionAtReading_ = !sqlite3_get_autocommit(h);
+  readAhead_ = true;
 }
 
 bool TTableIterator::Position(std::int64_t key) {
+  ahead_.clear();
+  readAhead_ = false;
   TStatement& st = db_.Cached("SELECT " + SelectList() + " FROM " + def_.Qualified() + " WHERE " +
                               Quote(def_.keyField) + " = ?1");
   st.Bind(1, key);
   active_ = st.Step();
-  if (active_) Remember(st);
+  if (active_) current_ = ValuesOf(st);
   st.Reset();
   return active_;
 }
@@ -142,7 +177,8 @@ void TPersonIterator::setPosition(int id) { Position(id); }
 
 // --- TMarriageIterator ---------------------------------------------------------
 
-TMarriageIterator::TMarriageIterator(TAhnenDB& db, const std::string& order) : TTableIterator(db, TableId::Ehe, order) {}
+TMarriageIterator::TMarriageIterator(TAhnenDB& db, const std::string& order)
+    : TTableIterator(db, TableId::Ehe, order) {}
 
 std::unique_ptr<TMarriageIterator> TMarriageIterator::Create(const std::string& order) {
   return std::make_unique<TMarriageIterator>(OpenDb(), order);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,16 +18,16 @@
 
 class TAhnenDB;
 
-// The common walking: a step is a keyset query "the next row after the
+// The common walking: a step is a keyset query "the rows after the
 // remembered values" through cached statements, one indexed seek per level
-// of the order.
+// of the order; rows are read ahead while nothing changes.
 class TTableIterator {
  public:
   virtual ~TTableIterator() = default;
   TTableIterator(const TTableIterator&) = delete;
   TTableIterator& operator=(const TTableIterator&) = delete;
 
-  // The key (Id or AutoInc) of the current row; 0 before the first row.
+  // The key (Id or AutoInc) of the current row; 0 when the table was empty.
   std::int64_t CurrentKey() const;
 
  protected:
@@ -51,18 +52,28 @@ class TTableIterator {
     std::int64_t number = 0;
     std::string text;
   };
+  using TValues = std::vector<TValue>;  // of the order fields, the key last
+  static constexpr std::size_t kMaxAhead = 256;
 
   std::string SelectList() const;
   std::string OrderBy() const;
   // The query of one level: fields before it equal, this one greater.
   std::string LevelSql(std::size_t level, bool fromNull) const;
-  void Remember(TStatement& st);
+  TValues ValuesOf(TStatement& st) const;
   void BindValue(TStatement& st, int index, const TValue& v) const;
+  void ReadAhead();
+  // True while the rows read ahead are those the table would give now.
+  bool AheadValid() const;
 
   const TTableDef& def_;
   std::vector<const TFieldDef*> order_;  // the key comes last
-  std::vector<TValue> current_;
+  TValues current_;
   bool active_ = false;
+  std::deque<TValues> ahead_;  // the rows after current_, in order
+  std::size_t aheadSize_ = 1;
+  bool readAhead_ = false;  // the last step found the rows read ahead valid
+  std::int64_t changesAtReading_ = 0;
+  bool inTransactionAtReading_ = false;
   // LevelSql of every level, from a value and from NULL; built once.
   std::vector<std::string> levelSql_, levelFromNullSql_;
 };

@@ -3,6 +3,7 @@
 #include "core/Configuration.h"
 #include "core/Utf8.h"
 #include "db/AhnenDB.h"
+#include "db/KeywordBatch.h"
 #include "db/Keywords.h"
 
 namespace {
@@ -18,10 +19,17 @@ const std::string& KeyTable() {
 
 }  // namespace
 
-void TAhnenDB::updatePersonKeys(const TPersonDetail& detail) { RebuildPersonKeys(*this, detail); }
+void TAhnenDB::updatePersonKeys(const TPersonDetail& detail) {
+  if (TKeywordBatch* batch = TKeywordBatch::Of(*this)) batch->Note(detail.Id);
+  else RebuildPersonKeys(*this, detail);
+}
 
 void TAhnenDB::updatePersonKeysById(int id) {
   if (id <= 0) return;
+  if (TKeywordBatch* batch = TKeywordBatch::Of(*this)) {
+    batch->Note(id);
+    return;
+  }
   const auto detail = getPersonDetail(id);
   // A person that is gone keeps no keywords.
   if (detail->Id == 0) deletePersonKeys(id);
@@ -48,7 +56,8 @@ void TAhnenDB::deletePersonKeys(int id) {
 void TAhnenDB::insertKey(int pid, int eid, const std::string& anzText, int keytype, const std::string& key) {
   if (utf8::Length(key) <= 1) return;
   static const std::string sql =
-      "INSERT INTO " + KeyTable() + " (\"pid\", \"eid\", \"key\", \"keytype\", \"anzText\") VALUES (?1, ?2, ?3, ?4, ?5)";
+      "INSERT INTO " + KeyTable() +
+      " (\"pid\", \"eid\", \"key\", \"keytype\", \"anzText\") VALUES (?1, ?2, ?3, ?4, ?5)";
   Cached(sql)
       .Bind(1, pid)
       .Bind(2, eid)

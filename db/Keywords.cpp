@@ -4,6 +4,7 @@
 #include "core/DateFormat.h"
 #include "db/AhnenDB.h"
 #include "db/Iterators.h"
+#include "db/KeywordBatch.h"
 
 std::string NextWord(std::string_view text, int& position) {
   const int length = static_cast<int>(text.size());
@@ -145,11 +146,13 @@ void BuildAllKeys(TAhnenDB& db, const TKeyProgress& progress) {
   auto tx = db.Transaction();
   const int total = db.RecordCount(TableId::Person);
   int done = 0;
-  TPersonIterator it(db, "id");
-  for (auto p = it.first(); p; p = it.next()) {
-    BuildPersonKeys(db, *p, groups);
-    if (progress) progress(++done, total);
-  }
+  WithoutKeyIndexes(db, [&] {
+    TPersonIterator it(db, "id");
+    for (auto p = it.first(); p; p = it.next()) {
+      BuildPersonKeys(db, *p, groups);
+      if (progress) progress(++done, total);
+    }
+  });
   tx->Commit();
 }
 
@@ -158,4 +161,21 @@ void RebuildAllKeys(TAhnenDB& db, const TKeyProgress& progress) {
   db.clearKeys();
   BuildAllKeys(db, progress);
   tx->Commit();
+}
+
+namespace {
+// Thrown out of the build to stop it: the transactions roll back on the way.
+struct TKeyBuildStopped {};
+}  // namespace
+
+bool RebuildAllKeys(TAhnenDB& db, const TKeyProgress& progress, const TKeyGoOn& goOn) {
+  try {
+    RebuildAllKeys(db, [&](int done, int total) {
+      if (progress) progress(done, total);
+      if (goOn && !goOn()) throw TKeyBuildStopped{};
+    });
+  } catch (const TKeyBuildStopped&) {
+    return false;
+  }
+  return true;
 }

@@ -62,3 +62,10 @@ void BuildAllKeys(TAhnenDB& db, const TKeyProgress& progress);
 // Empties key.DB and builds it anew, in one transaction: rows of groups
 // switched off disappear, and a failure leaves the old index.
 void RebuildAllKeys(TAhnenDB& db, const TKeyProgress& progress);
+
+// Asked after each person; false stops the build.
+using TKeyGoOn = std::function<bool()>;
+// RebuildAllKeys that a window can stop: when goOn returns false the build
+// ends there and nothing of it is kept (the old index stays). False when
+// it was stopped.
+bool RebuildAllKeys(TAhnenDB& db, const TKeyProgress& progress, const TKeyGoOn& goOn);

@@ -72,6 +72,11 @@ class KeywordsTest : public DbTest {
     return rows;
   }
   int KeyCount() { return db().RecordCount(TableId::Key); }
+  int KeyIndexCount() {
+    TStatement st(db().Connection(), std::string("SELECT count(*) FROM ") + TableDef(TableId::Key).schema +
+                                         ".sqlite_master WHERE type = 'index' AND sql IS NOT NULL");
+    return st.Step() ? st.Int(0) : -1;
+  }
 
   void SetOption(int n, bool on) { Config->SetOptionBool(n, on); }
   void AllGroups(bool on) {
@@ -334,6 +339,7 @@ TEST_F(KeywordsTest, RebuildEmptiesTheTableFirst) {
   EXPECT_EQ(KeysOf(b.Id), (Rows{{2, "Grete"}}));
   EXPECT_TRUE(KeysOf(99).empty());
   EXPECT_EQ(KeyCount(), 2);
+  EXPECT_EQ(KeyIndexCount(), 5);
   // An emptied table numbers its rows from 1 again.
   TStatement st(db().Connection(), "SELECT min(AutoInc) FROM " + Keys());
   ASSERT_TRUE(st.Step());
@@ -359,6 +365,7 @@ TEST_F(KeywordsTest, FailedRebuildKeepsTheOldIndex) {
                EDatabaseError);
   EXPECT_EQ(RawRowsOf(1), before);
   EXPECT_EQ(KeyCount(), 4);
+  EXPECT_EQ(KeyIndexCount(), 5);
   EXPECT_FALSE(db().Connection().InTransaction());
 }
 

@@ -1,0 +1,12 @@
+// "ovtool export PROJECTFILE FILE.ged [--charset ANSI|ANSEL|UTF-8]
+// [--selected]": the GEDCOM export of the whole database or of the persons
+// in its "selpers.lst", with the submitter of the project's user settings.
+// Prints the export window's messages; status 0, 1 on failure (the
+// exception's message is printed by main), 2 for an unknown character set.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// args: everything after "export"; false for arguments that do not fit.
+bool ExportCommand(const std::vector<std::string>& args, int& status);
