@@ -23,38 +23,53 @@ char BaseLetter(char32_t cp) {
 bool IsLowerAscii(char c) { return c >= 'a' && c <= 'z'; }
 char ToUpperAscii(char c) { return IsLowerAscii(c) ? static_cast<char>(c - 32) : c; }
 
-// Appends the primary sort form of cp: upper case, diacritics removed.
-void AppendPrimary(std::u32string& out, char32_t cp) {
-  switch (cp) {
-    case 0xC6: case 0xE6: out += U"AE"; return;
-    case 0xDF: out += U"SS"; return;
-    case 0x152: case 0x153: out += U"OE"; return;
-    case 0xDE: case 0xFE: out += U"TH"; return;
-    case 0x132: case 0x133: out += U"IJ"; return;
-    default: break;
+// Walks the primary or the secondary sort form of a text one element at a
+// time, so that comparing needs no allocation: indexes compare all the time.
+class TSortCursor {
+ public:
+  TSortCursor(std::string_view s, bool primary) : s_(s), primary_(primary) {}
+
+  // The next element; false at the end.
+  bool Next(char32_t& out) {
+    if (pending_) {
+      out = pending_;
+      pending_ = 0;
+      return true;
+    }
+    if (pos_ >= s_.size()) return false;
+    const char32_t cp = utf8::Next(s_, pos_);
+    out = primary_ ? PrimaryOf(cp) : UpperChar(cp);
+    return true;
   }
-  if (const char base = BaseLetter(cp); base != 0 && base != '.') {
-    out += static_cast<char32_t>(ToUpperAscii(base));
-    return;
+
+ private:
+  char32_t PrimaryOf(char32_t cp) {
+    switch (cp) {
+      case 0xC6: case 0xE6: pending_ = 'E'; return 'A';
+      case 0xDF: pending_ = 'S'; return 'S';
+      case 0x152: case 0x153: pending_ = 'E'; return 'O';
+      case 0xDE: case 0xFE: pending_ = 'H'; return 'T';
+      case 0x132: case 0x133: pending_ = 'J'; return 'I';
+      default: break;
+    }
+    if (const char base = BaseLetter(cp); base != 0 && base != '.') return static_cast<char32_t>(ToUpperAscii(base));
+    return UpperChar(cp);
   }
-  out += UpperChar(cp);
-}
 
-std::u32string Primary(std::string_view s) {
-  std::u32string out;
-  for (std::size_t pos = 0; pos < s.size();) AppendPrimary(out, utf8::Next(s, pos));
-  return out;
-}
+  std::string_view s_;
+  std::size_t pos_ = 0;
+  char32_t pending_ = 0;
+  bool primary_;
+};
 
-std::u32string Secondary(std::string_view s) {
-  std::u32string out;
-  for (std::size_t pos = 0; pos < s.size();) out += UpperChar(utf8::Next(s, pos));
-  return out;
-}
-
-int Compare(const std::u32string& a, const std::u32string& b) {
-  const int c = a.compare(b);
-  return c < 0 ? -1 : (c > 0 ? 1 : 0);
+int CompareForm(std::string_view a, std::string_view b, bool primary) {
+  TSortCursor x(a, primary), y(b, primary);
+  for (;;) {
+    char32_t cx = 0, cy = 0;
+    const bool hx = x.Next(cx), hy = y.Next(cy);
+    if (!hx || !hy) return hx == hy ? 0 : (hx ? 1 : -1);
+    if (cx != cy) return cx < cy ? -1 : 1;
+  }
 }
 
 }  // namespace
@@ -112,8 +127,8 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
   if (i == a.size() || i == b.size()) return a.size() == b.size() ? 0 : (i == a.size() ? -1 : 1);
   a.remove_prefix(i);
   b.remove_prefix(i);
-  if (const int c = Compare(Primary(a), Primary(b)); c != 0) return c;
-  return Compare(Secondary(a), Secondary(b));
+  if (const int c = CompareForm(a, b, true); c != 0) return c;
+  return CompareForm(a, b, false);
 }
 
-bool SameText(std::string_view a, std::string_view b) { return Secondary(a) == Secondary(b); }
+bool SameText(std::string_view a, std::string_view b) { return CompareForm(a, b, false) == 0; }

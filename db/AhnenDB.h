@@ -94,6 +94,7 @@ class TAhnenDB {
 
  private:
   void Open();
+  void StorePerson(TPerson& person, const TPersonDetail& before, bool isNew);
   void Log(const std::string& text);
 
   std::string path_;

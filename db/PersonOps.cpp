@@ -1,5 +1,7 @@
 // Writing persons: insert with the next id, update with its change-log line,
 // the change date alone, and the deletion of the person row.
+#include <vector>
+
 #include "core/Clock.h"
 #include "core/Dates.h"
 #include "core/Prompter.h"
@@ -51,23 +53,47 @@ void FitPerson(TPerson& p) {
   Cut("Geaendert", d.Geaendert);
 }
 
-const std::string& PlainUpdateSql() {
-  static const std::string sql = UpdateSql(TableId::Person, {"Vorname", "Nachname", "Famname", "Geaendert", "Vater",
-                                                             "Mutter", "Geburt", "Tod", "Ort", "Geschlecht"});
-  return sql;
+const std::vector<const char*>& PlainFields() {
+  static const std::vector<const char*> fields = {"Vorname", "Nachname", "Famname", "Geaendert", "Vater",
+                                                  "Mutter",  "Geburt",   "Tod",     "Ort",       "Geschlecht"};
+  return fields;
 }
 
-const std::string& DetailUpdateSql() {
-  static const std::string sql = UpdateSql(
-      TableId::Person,
-      {"Vorname",      "Nachname",      "Famname",          "Geaendert",     "Vater",         "Mutter",
-       "Geburt",       "Tod",           "Ort",              "Geschlecht",    "Buergerort",    "GeburtOrt",
-       "GeburtZusatz", "GeburtQuelle",  "TodOrt",           "TodZusatz",     "TodQuelle",     "TaufeOrt",
-       "Taufe",        "TaufeZusatz",   "TaufeQuelle",      "BestattungOrt", "Bestattung",    "BestattungZusatz",
-       "BestattungQuelle", "KarteiNr",  "Ausbildung",       "Beruf",         "Strasse",       "PLZ",
-       "AdressOrt",    "Land",          "Telefon",          "Korrespondenz", "Religion",      "Quelle",
-       "Todesursache", "Kommentar"});
-  return sql;
+const std::vector<const char*>& DetailFields() {
+  static const std::vector<const char*> fields = {
+      "Vorname",      "Nachname",      "Famname",          "Geaendert",     "Vater",         "Mutter",
+      "Geburt",       "Tod",           "Ort",              "Geschlecht",    "Buergerort",    "GeburtOrt",
+      "GeburtZusatz", "GeburtQuelle",  "TodOrt",           "TodZusatz",     "TodQuelle",     "TaufeOrt",
+      "Taufe",        "TaufeZusatz",   "TaufeQuelle",      "BestattungOrt", "Bestattung",    "BestattungZusatz",
+      "BestattungQuelle", "KarteiNr",  "Ausbildung",       "Beruf",         "Strasse",       "PLZ",
+      "AdressOrt",    "Land",          "Telefon",          "Korrespondenz", "Religion",      "Quelle",
+      "Todesursache", "Kommentar"};
+  return fields;
+}
+
+// "UPDATE ... SET f1 = ?1, ... WHERE Id = ?n+1", or for a new row
+// "INSERT ... (f1, ..., Id, Neu) VALUES (?1, ..., ?n+1, ?n+2)": both take
+// the same bindings, so a new person is written in one statement.
+std::string WriteSql(const std::vector<const char*>& fields, bool isNew) {
+  std::string cols, values, sets;
+  int n = 0;
+  for (const char* f : fields) {
+    const std::string p = "?" + std::to_string(++n);
+    cols += (n > 1 ? ", \"" : "\"") + std::string(f) + "\"";
+    values += (n > 1 ? ", " : "") + p;
+    sets += (n > 1 ? ", \"" : "\"") + std::string(f) + "\" = " + p;
+  }
+  const std::string id = "?" + std::to_string(n + 1), neu = "?" + std::to_string(n + 2);
+  if (isNew)
+    return "INSERT INTO " + TableName(TableId::Person) + " (" + cols + ", \"Id\", \"Neu\") VALUES (" + values +
+           ", " + id + ", " + neu + ")";
+  return "UPDATE " + TableName(TableId::Person) + " SET " + sets + " WHERE \"Id\" = " + id;
+}
+
+const std::string& WriteSqlFor(bool detail, bool isNew) {
+  static const std::string sql[2][2] = {{WriteSql(PlainFields(), false), WriteSql(PlainFields(), true)},
+                                        {WriteSql(DetailFields(), false), WriteSql(DetailFields(), true)}};
+  return sql[detail ? 1 : 0][isNew ? 1 : 0];
 }
 
 // Binds the fields every update writes, as 1 to 10; returns the next number.
@@ -78,6 +104,38 @@ int BindPlain(TStatement& st, const TPerson& p, const std::string& today) {
 }
 
 }  // namespace
+
+// Writes the fields of person over the row `before` (a new row when isNew),
+// logs the change line against it and rebuilds the keywords.
+void TAhnenDB::StorePerson(TPerson& person, const TPersonDetail& before, bool isNew) {
+  TTransaction tx(Connection());
+  FitPerson(person);
+  const std::string line = PersonChangeLine(before, person);
+  const std::string today = Today();
+  TStatement& st = Cached(WriteSqlFor(person.IsDetail(), isNew));
+  TResetOnExit reset(st);
+  int n = BindPlain(st, person, today);
+  if (person.IsDetail()) {
+    auto& d = static_cast<TPersonDetail&>(person);
+    d.Geaendert = today;
+    // In the order of DetailFields.
+    const auto next = [&](const auto& value) { st.Bind(n++, value); };
+    next(d.Buergerort), next(d.GeburtOrt), next(d.GeburtZusatz), next(d.GeburtQuelle);
+    next(d.TodOrt), next(d.TodZusatz), next(d.TodQuelle);
+    next(d.TaufeOrt), next(d.Taufe), next(d.TaufeZusatz), next(d.TaufeQuelle);
+    next(d.BestattungOrt), next(d.Bestattung), next(d.BestattungZusatz), next(d.BestattungQuelle);
+    next(d.KarteiNr), next(d.Ausbildung), next(d.Beruf), next(d.Strasse), next(d.PLZ), next(d.AdressOrt);
+    next(d.Land), next(d.Telefon), next(d.Korrespondenz), next(d.Religion), next(d.Quelle), next(d.Todesursache);
+    next(CommentMemo(d.Kommentar));
+  }
+  st.Bind(n, person.Id);
+  if (isNew) st.Bind(n + 1, before.Neu);
+  st.Run();
+  LogDbChange(line);
+  if (person.IsDetail()) updatePersonKeys(static_cast<TPersonDetail&>(person));
+  else updatePersonKeysById(person.Id);
+  tx.Commit();
+}
 
 void TAhnenDB::insert(TPerson& person) {
   const int oldId = person.Id;
@@ -93,14 +151,13 @@ void TAhnenDB::insert(TPerson& person) {
     }
     person.Id = id;
     LogDbChange("Person eingefügt: [" + std::to_string(id) + "] (Aenderung folgt implizit...)");
-    const std::string today = Today();
-    if (detail) detail->Neu = today;
-    Cached("INSERT INTO " + TableName(TableId::Person) + " (\"Id\", \"Neu\") VALUES (?1, ?2)")
-        .Bind(1, id)
-        .Bind(2, today)
-        .Run();
-    // Writes every field and rebuilds the keywords.
-    update(person);
+    // The row as it stands right after its creation: only Id and Neu set.
+    TPersonDetail fresh;
+    fresh.Id = id;
+    fresh.Neu = Today();
+    fresh.Geschlecht = SexFromLetter("");
+    if (detail) detail->Neu = fresh.Neu;
+    StorePerson(person, fresh, true);
     tx.Commit();
   } catch (...) {
     // Nothing was stored: the record must not claim an id.
@@ -116,35 +173,7 @@ void TAhnenDB::update(TPerson& person) {
     ShowError("TAhnenDB.update: PDB.EOF! id=" + std::to_string(person.Id));
     return;
   }
-  TTransaction tx(Connection());
-  FitPerson(person);
-  const std::string line = PersonChangeLine(*row, person);
-  const std::string today = Today();
-  if (person.IsDetail()) {
-    auto& d = static_cast<TPersonDetail&>(person);
-    d.Geaendert = today;
-    TStatement& st = Cached(DetailUpdateSql());
-    TResetOnExit reset(st);
-    int n = BindPlain(st, d, today);
-    // In the order of DetailUpdateSql.
-    const auto next = [&](const auto& value) { st.Bind(n++, value); };
-    next(d.Buergerort), next(d.GeburtOrt), next(d.GeburtZusatz), next(d.GeburtQuelle);
-    next(d.TodOrt), next(d.TodZusatz), next(d.TodQuelle);
-    next(d.TaufeOrt), next(d.Taufe), next(d.TaufeZusatz), next(d.TaufeQuelle);
-    next(d.BestattungOrt), next(d.Bestattung), next(d.BestattungZusatz), next(d.BestattungQuelle);
-    next(d.KarteiNr), next(d.Ausbildung), next(d.Beruf), next(d.Strasse), next(d.PLZ), next(d.AdressOrt);
-    next(d.Land), next(d.Telefon), next(d.Korrespondenz), next(d.Religion), next(d.Quelle), next(d.Todesursache);
-    next(CommentMemo(d.Kommentar));
-    st.Bind(n, d.Id).Run();
-  } else {
-    TStatement& st = Cached(PlainUpdateSql());
-    TResetOnExit reset(st);
-    st.Bind(BindPlain(st, person, today), person.Id).Run();
-  }
-  LogDbChange(line);
-  if (person.IsDetail()) updatePersonKeys(static_cast<TPersonDetail&>(person));
-  else updatePersonKeysById(person.Id);
-  tx.Commit();
+  StorePerson(person, *row, false);
 }
 
 void TAhnenDB::updateChangeDate(TPersonDetail& detail) {

@@ -1,14 +1,13 @@
-// The person selection: one program-wide set of person ids, kept per
-// database in "selpers.lst" beside the tables, that every "Nur ausgewählte
-// Personen" output asks person by person. A fixed bit array over the ids 0
-// to 500000, so IsSelected is a constant-time test; ids outside it are never
-// selected and cannot be selected.
+// The person selection: one program-wide set of person ids, kept per database
+// in "selpers.lst", that every "Nur ausgewählte Personen" output asks. A bit
+// array over the ids 0 to 500000, so IsSelected takes constant time.
 #pragma once
 
 #include <string>
 
 inline constexpr int MaxSelectablePersonId = 500000;
 
+// An id outside 0 to 500000 is never selected, and selecting it does nothing.
 bool IsSelected(int id);
 void SelectPerson(int id);
 void DeselectPerson(int id);

@@ -64,6 +64,12 @@ TEST(TextCase, ComparisonIgnoresCaseAndSortsUmlautsWithTheirBaseLetter) {
   EXPECT_LT(AnsiCompareText("Strasse", "Straße"), 0);
   EXPECT_GT(AnsiCompareText("Straße", "Strasse"), 0);
   EXPECT_LT(AnsiCompareText("Straße", "Strasses"), 0);
+  EXPECT_LT(AnsiCompareText("Müll", "MÜLLER"), 0);   // a prefix sorts first
+  EXPECT_LT(AnsiCompareText("Æbelø", "Aebeloe"), 0); // Æ as AE, ø as o: AEBELO < AEBELOE
+  EXPECT_GT(AnsiCompareText("Æbelo", "Aebelo"), 0);  // equal but for Æ: the accent breaks the tie
+  EXPECT_LT(AnsiCompareText("Œuvre", "Ofen"), 0);    // OE < OF
+  EXPECT_EQ(AnsiCompareText("", ""), 0);
+  EXPECT_LT(AnsiCompareText("", "a"), 0);
   EXPECT_TRUE(SameText("zürich", "ZÜRICH"));
   EXPECT_FALSE(SameText("zurich", "zürich"));
 }

@@ -335,8 +335,8 @@ TEST_F(PersonOpsTest, MissingRowsGiveTheirErrorBoxAndChangeNothing) {
 
 // --- nothing half done ---------------------------------------------------------------------------
 
-TEST_F(PersonOpsTest, FailingFieldWriteLeavesNoPersonRow) {
-  BreakWrites(TableId::Person, "UPDATE");
+TEST_F(PersonOpsTest, FailingRowWriteLeavesNoPersonRow) {
+  BreakWrites(TableId::Person, "INSERT");
   TPersonDetail p = FullPerson();
   EXPECT_THROW(db().insert(p), EDatabaseError);
   EXPECT_EQ(Rows(TableId::Person), 0);

@@ -1,5 +1,6 @@
-// The first main window: caption, database menu, opening from the command
-// line, the recent files and the Open command, closing and its refusal.
+// The main window's databases: caption, database menu, opening from the
+// command line, the recent files and the Open command, closing and its
+// refusal, status line and log window.
 #include <QtTest>
 
 #include <QAction>
@@ -71,7 +72,13 @@ class DeskViewTest : public QObject {
     QStringList texts;
     for (QAction* a : menu->actions())
       if (!a->isSeparator() && a->isVisible()) texts << a->text();
-    QCOMPARE(texts, (QStringList{"&Oeffnen...", "&Schliessen", "&Beenden"}));
+    QCOMPARE(texts, (QStringList{"&Oeffnen...", "&Neu...", "&Info", "&Druckereinrichtung...", "Orvelin-&Archiv",
+                                 "&GEDCOM", "&FOKO Export...", "&Tiny Tafel Export...", "Te&xtdatei Export...",
+                                 "Reparatur...", "&Schliessen", "&Beenden"}));
+    QStringList menus;
+    for (QAction* a : w.menuBar()->actions()) menus << a->text();
+    QCOMPARE(menus, (QStringList{"&Datenbank", "&Bearbeiten", "&Ansicht", "&Person", "&Einstellungen",
+                                 "HT&ML, Web, Drucken", "Druc&ken", "&Fenster", "&Hilfe"}));
     QVERIFY(!FindAction(&w, "SchliessenItem")->isEnabled());
     QVERIFY(!Config);
   }
