@@ -1,8 +1,6 @@
-// "ovtool export PROJECTFILE FILE.ged [--charset ANSI|ANSEL|UTF-8]
-// [--selected]": the GEDCOM export of the whole database or of the persons
-// in its "selpers.lst", with the submitter of the project's user settings.
-// Prints the export window's messages; status 0, 1 on failure (the
-// exception's message is printed by main), 2 for an unknown character set.
+// "ovtool export PROJECTFILE FILE.ged [--charset ANSI|ANSEL|UTF-8] [--selected]":
+// the GEDCOM export with the submitter of the project's user settings, printing
+// the window's messages; status 0, 1 on failure, 2 for an unknown character set.
 #pragma once
 
 #include <string>

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/KeywordsCommand.h"
 #include "cli/NewCommand.h"
@@ -36,6 +37,7 @@ int Usage() {
                "  ovtool info PROJEKTDATEI   Speicherort und Anzahl der Einträge ausgeben\n"
                "  ovtool keywords PROJEKTDATEI\n"
                "                             Schlüsselworte neu erstellen\n"
+            << kImportUsage <<
                "  ovtool export PROJEKTDATEI DATEI.ged [--charset ANSI|ANSEL|UTF-8] [--selected]\n"
                "                             GEDCOM-Datei schreiben (alle oder die ausgewählten Personen)\n"
                "  ovtool version             Programmversion ausgeben\n";
@@ -90,6 +92,7 @@ int main(int argc, char* argv[]) {
     int status = 0;
     if (args[0] == "new" && RunNew(args, status)) return status;
     if (args[0] == "export" && ExportCommand({args.begin() + 1, args.end()}, status)) return status;
+    if (args[0] == "import" && (status = ImportCommand({args.begin() + 1, args.end()})) != 2) return status;
   } catch (const std::exception& e) {
     std::cerr << e.what() << '\n';
     return 1;

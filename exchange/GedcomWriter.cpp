@@ -42,6 +42,13 @@ std::string Hex(char32_t cp) {
   return buf;
 }
 
+// ASCII is the same bytes in all three sets.
+bool IsAscii(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 // The parts of a value between its line breaks (CR LF, LF or CR).
 std::vector<std::string_view> SplitLines(std::string_view v) {
   std::vector<std::string_view> parts;
@@ -68,6 +75,8 @@ const char* GedCharValue(TGedEncoding encoding) {
 }
 
 std::vector<std::string_view> SplitForConc(std::string_view value, std::size_t maxChars) {
+  // No character is shorter than a byte.
+  if (maxChars == 0 || value.size() <= maxChars) return {value};
   std::vector<std::size_t> at;  // byte offset of each character, and the end
   std::vector<char32_t> cps;
   for (std::size_t pos = 0; pos < value.size();) {
@@ -137,8 +146,13 @@ void TGedWriter::Physical(int level, std::string_view xref, std::string_view tag
   line.append(tag);
   if (!value.empty() || blankAfterEmpty_) line += ' ';
   line.append(value);
-  const std::string bytes = Encode(line, missing) + "\r\n";
-  out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (IsAscii(line)) {
+    line += "\r\n";
+    out_.write(line.data(), static_cast<std::streamsize>(line.size()));
+  } else {
+    const std::string bytes = Encode(line, missing) + "\r\n";
+    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
   if (!out_) throw EInOutError("Die GEDCOM-Datei kann nicht geschrieben werden.");
   ++lines_;
 }
@@ -146,14 +160,19 @@ void TGedWriter::Physical(int level, std::string_view xref, std::string_view tag
 void TGedWriter::Line(int level, std::string_view tag, std::string_view value, std::string_view xref) {
   const long first = lines_ + 1;
   std::vector<char32_t> missing;
-  const std::vector<std::string_view> pieces = SplitLines(value);
-  for (std::size_t p = 0; p < pieces.size(); ++p) {
-    const std::vector<std::string_view> parts = SplitForConc(pieces[p], maxValue_);
-    for (std::size_t c = 0; c < parts.size(); ++c) {
-      if (p == 0 && c == 0)
-        Physical(level, xref, tag, parts[c], missing);
-      else
-        Physical(level + 1, {}, c == 0 ? "CONT" : "CONC", parts[c], missing);
+  // Most values are one physical line: nothing to split.
+  if (value.find_first_of("\r\n") == std::string_view::npos && (maxValue_ == 0 || value.size() <= maxValue_)) {
+    Physical(level, xref, tag, value, missing);
+  } else {
+    const std::vector<std::string_view> pieces = SplitLines(value);
+    for (std::size_t p = 0; p < pieces.size(); ++p) {
+      const std::vector<std::string_view> parts = SplitForConc(pieces[p], maxValue_);
+      for (std::size_t c = 0; c < parts.size(); ++c) {
+        if (p == 0 && c == 0)
+          Physical(level, xref, tag, parts[c], missing);
+        else
+          Physical(level + 1, {}, c == 0 ? "CONT" : "CONC", parts[c], missing);
+      }
     }
   }
   if (missing.empty()) return;

@@ -247,7 +247,8 @@ TEST_F(GedImportPersonTest, MediaLinksOfEveryKind) {
              "0 @M1@ OBJE\n1 FILE x.png\n2 FORM png\n2 TITL Titel X\n1 FILE y.mp3\n"));
   const auto a = Person("A");
   Lines media;
-  for (const auto& m : *db().getMediae(*a)) media.push_back(m->File + " | " + m->Title);
+  const auto stored = db().getMediae(*a);
+  for (const auto& m : *stored) media.push_back(m->File + " | " + m->Title);
   EXPECT_EQ(media, (Lines{"bilder/hof.jpg | Der Hof", "bild.png | Porträt", "x.png | Titel X", "y.mp3 | "}));
   EXPECT_TRUE(Said("Multimedia-Objekt @M9@ nicht gefunden: "));
   EXPECT_FALSE(Said("Ignoriere Tag FILE")) << "the object's files were used";

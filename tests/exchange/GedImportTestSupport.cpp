@@ -55,7 +55,8 @@ std::vector<std::string> GedImportTest::DiversesOf(int id) {
   TPerson p;
   p.Id = id;
   std::vector<std::string> out;
-  for (const auto& d : *db().getDiverse(p)) out.push_back(d->Title + ": " + d->Text);
+  const auto entries = db().getDiverse(p);
+  for (const auto& d : *entries) out.push_back(d->Title + ": " + d->Text);
   return out;
 }
 

@@ -1,0 +1,21 @@
+// The structures of an INDI record that read lines below their own: the four
+// events, the address, the change date, further relationships (ASSO), media
+// links and free-form entries (_DIVERSES). Each starts on its own line and
+// leaves the cursor on the first line that is not below it; bad dates and
+// unknown lines are reported, never thrown.
+#pragma once
+
+class TGedImportRun;
+struct TGedPersonDraft;
+
+enum class TGedEvent { Geburt, Taufe, Tod, Bestattung };
+
+void ReadPersonEvent(TGedImportRun& run, TGedPersonDraft& d, TGedEvent event);
+void ReadAddress(TGedImportRun& run, TGedPersonDraft& d);
+void ReadChangeDate(TGedImportRun& run, TGedPersonDraft& d);
+void ReadAssociation(TGedImportRun& run, TGedPersonDraft& d);
+// AUDIO, PHOTO and VIDEO: the file on the line, a NOTE below as the title.
+void ReadMediaLink(TGedImportRun& run, TGedPersonDraft& d);
+// OBJE: embedded (FILE, TITL below), or a pointer to an object record.
+void ReadObject(TGedImportRun& run, TGedPersonDraft& d);
+void ReadDiverses(TGedImportRun& run, TGedPersonDraft& d);
