@@ -9,6 +9,7 @@
 #include "core/Prompter.h"
 #include "core/Utf8.h"
 #include "db/AhnenDB.h"
+#include "db/PersonSelection.h"
 
 std::unique_ptr<TConfiguration> Config;
 
@@ -176,6 +177,7 @@ void TConfiguration::EnableDatabaseCommands(bool enabled) {
 }
 
 void TConfiguration::AfterOpen() {
+  LoadDatabaseSelection(DBPath);
   Host().LoadSelection();
   if (Host().SelectionWindowOpen()) Host().RefreshSelectionWindow();
   const bool keywordsNew = AhnenDB && AhnenDB->KeywordTableCreated;
@@ -200,6 +202,8 @@ bool TConfiguration::CloseDatabase() {
     AhnenDB->Close();
     AhnenDB.reset();
   }
+  // The ids of one database mean nothing in the next.
+  ClearSelection();
   Host().ClearToolWindows();
   return true;
 }

@@ -6,6 +6,7 @@
 #include "core/Project.h"
 #include "core/RecentFiles.h"
 #include "core/UserStore.h"
+#include "db/PersonSelection.h"
 #include "tests/core/TestSupport.h"
 
 class ProjectTest : public CoreTest {};
@@ -80,4 +81,15 @@ TEST_F(ProjectTest, RecentEntryThatNoLongerExistsIsKept) {
   TRecentFiles loaded;
   loaded.Load();
   EXPECT_EQ(loaded.MostRecent(), gone);
+}
+
+TEST_F(ProjectTest, OpeningLoadsTheSelectionAndClosingForgetsIt) {
+  const std::string path = WriteProject("[Allgemein]");
+  dir.Write("selpers.lst", "3\r\n5\r\n");
+  OpenProject(path);
+  EXPECT_TRUE(IsSelected(3));
+  EXPECT_TRUE(IsSelected(5));
+  EXPECT_FALSE(IsSelected(4));
+  ASSERT_TRUE(CloseProject());
+  EXPECT_FALSE(IsSelected(3));
 }
