@@ -62,16 +62,22 @@ void TGedFamily::Handle() {
   } else if (tag == "HUSB" || tag == "WIFE") {
     const bool wife = tag == "WIFE";
     TGedPersonRef* ref = run_.PersonFor(ReadTextValue(run_.in), wife ? TGedRole::Wife : TGedRole::Husband);
-    (wife ? wife_ : husband_) = ref;
+    TGedPersonRef*& same = wife ? wife_ : husband_;
+    TGedPersonRef*& other = wife ? husband_ : wife_;
+    // Two husbands (or two wives) are two partners: neither may be lost.
+    if (same && !other && ref && ref != same) other = ref;
+    else same = ref;
   } else if (tag == "CHIL") {
     const std::string value = ReadTextValue(run_.in);
-    if (const TGedPersonRef* child = run_.PersonFor(value)) children_.push_back(child->id);
+    if (TGedPersonRef* child = run_.PersonFor(value)) children_.push_back(child);
     else run_.Message("Person mit Kartei-Nr " + value + " nicht gefunden!");
   } else if (tag == "MARR") {
     ReadMarriage(false);
     if (partnership_) rec_.Verheiratet = false;
   } else if (tag == "DIV" || tag == "DIVO") {
-    ReadMarriage(true);
+    // "1 DIV N": some programs write that there was no divorce.
+    if (e.value == "N") SkipSubordinates(run_.in);
+    else ReadMarriage(true);
   } else if (tag == "_STAT") {
     if (ReadTextValue(run_.in) == "PARTNER") {
       rec_.Verheiratet = false;
@@ -145,13 +151,15 @@ void TGedFamily::ReadMarriage(bool divorce) {
 void TGedFamily::LinkChildren() {
   const int mann = husband_ ? husband_->id : 0;
   const int frau = wife_ ? wife_->id : 0;
-  if (!mann && !frau) return;
-  for (int id : children_) {
-    const auto child = run_.db.getPersonDetail(id);
-    bool changed = false;
-    if (mann && child->Vater != mann) child->Vater = mann, changed = true;
-    if (frau && child->Mutter != frau) child->Mutter = frau, changed = true;
-    if (changed) UpdateKeepingChangeDate(run_, *child);
+  for (TGedPersonRef* ref : children_) {
+    // Most children were stored with these parents already.
+    if ((!mann || ref->vater == mann) && (!frau || ref->mutter == frau)) continue;
+    const auto child = run_.db.getPersonDetail(ref->id);
+    if (mann) child->Vater = mann;
+    if (frau) child->Mutter = frau;
+    UpdateKeepingChangeDate(run_, *child);
+    ref->vater = child->Vater;
+    ref->mutter = child->Mutter;
   }
 }
 

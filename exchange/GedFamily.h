@@ -37,7 +37,7 @@ class TGedFamily {
   bool partnership_ = false;  // "_STAT PARTNER" was read
   TGedPersonRef* husband_ = nullptr;
   TGedPersonRef* wife_ = nullptr;
-  std::vector<int> children_;
+  std::vector<TGedPersonRef*> children_;
 };
 
 // Stores a person again without losing the change date it had.

@@ -10,7 +10,8 @@
 #include "db/KeywordBatch.h"
 #include "exchange/GedFamily.h"
 #include "exchange/GedFileInfo.h"
-#include "exchange/GedImportPointers.h"
+#include "exchange/GedImportIndexes.h"
+#include "exchange/GedImportPrePass.h"
 #include "exchange/GedIndividual.h"
 
 namespace {
@@ -152,19 +153,22 @@ TGedImportResult TGedImport::Run(IGedImportProgress& progress, IGedTagNamer* nam
   TRecorder out(messages_, progress);
   const TChangeLogPause pause;
   try {
-    TGedPointerTexts pointers;
-    if (info_.Notizen + info_.Quellen + info_.Medien > 0) {
-      out.SetEntryText("Verweise werden gelesen...");
-      pointers = CollectPointerTexts(fileName_, options_.ConvertDosToAnsi);
-    }
+    out.SetEntryText("Verweise werden gelesen...");
+    const TGedPrePass facts = ReadPrePass(fileName_, options_.ConvertDosToAnsi);
     std::ifstream file(fileName_, std::ios::binary);
     if (!file) throw EInOutError("Die GEDCOM-Datei \"" + fileName_ + "\" kann nicht geöffnet werden.");
     TGedLineCursor in(file, [&out](const TGedProblem& p) { out.AddMessage(p.text); }, options_.ConvertDosToAnsi);
     const auto tx = db.Transaction();
     {
       TKeywordBatch keywords(db);
-      TGedImportRun run(db, options_, in, out, namer, pointers);
-      ReadRecords(run, out, info_.Datensaetze);
+      TGedImportRun run(db, options_, in, out, namer, facts);
+      const auto read = [&] { ReadRecords(run, out, info_.Datensaetze); };
+      // Worth it when the file brings a good part of the persons.
+      const int present = db.RecordCount(TableId::Person);
+      if (info_.Personen >= 1000 && info_.Personen * 4L >= present)
+        WithoutTableIndexes(db, {TableId::Person, TableId::Ehe}, read);
+      else
+        read();
       out.SetEntryText("Datenbank-Einträge sind erstellt.");
       result.counts = run.counts;
       result.lines = in.Lines();

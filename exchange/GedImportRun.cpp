@@ -4,8 +4,8 @@
 #include "exchange/GedTagNames.h"
 
 TGedImportRun::TGedImportRun(TAhnenDB& db, const TGedImportOptions& options, TGedLineCursor& in,
-                             IGedImportProgress& progress, IGedTagNamer* namer, const TGedPointerTexts& pointers)
-    : db(db), options(options), in(in), progress_(progress), namer_(namer), pointers_(pointers) {}
+                             IGedImportProgress& progress, IGedTagNamer* namer, const TGedPrePass& facts)
+    : db(db), options(options), in(in), progress_(progress), namer_(namer), facts_(facts) {}
 
 std::string TGedImportRun::Translate(const std::string& tag, const std::string& sample) {
   return TranslateTag(tag, sample, options.AskTagTranslation, namer_);
@@ -39,16 +39,16 @@ TGedPersonRef* TGedImportRun::PersonFor(const std::string& value, TGedRole role)
 }
 
 std::string TGedImportRun::SourceText(const std::string& value) const {
-  const auto it = pointers_.sources.find(value);
-  return it == pointers_.sources.end() || it->second.empty() ? value : it->second;
+  const auto it = facts_.sources.find(value);
+  return it == facts_.sources.end() || it->second.empty() ? value : it->second;
 }
 
 std::string TGedImportRun::NoteText(const std::string& value) const {
-  const auto it = pointers_.notes.find(value);
-  return it == pointers_.notes.end() ? value : it->second;
+  const auto it = facts_.notes.find(value);
+  return it == facts_.notes.end() ? value : it->second;
 }
 
 const std::vector<TGedMediaRef>* TGedImportRun::Object(const std::string& value) const {
-  const auto it = pointers_.objects.find(value);
-  return it == pointers_.objects.end() ? nullptr : &it->second;
+  const auto it = facts_.objects.find(value);
+  return it == facts_.objects.end() ? nullptr : &it->second;
 }

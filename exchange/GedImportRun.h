@@ -1,7 +1,8 @@
 // The state one GEDCOM import shares between its record readers: the open
-// database, the options, the line cursor, the window's message list, and the
-// map from cross-reference identifiers to person ids. The map is exact (case
-// and length count) and holds only persons this import made.
+// database, the options, the line cursor, the window's message list, what the
+// first reading found, and the map from cross-reference identifiers to person
+// ids. The map is exact (case and length count) and holds only persons this
+// import made.
 #pragma once
 
 #include <string>
@@ -11,7 +12,7 @@
 #include "exchange/GedImportHost.h"
 #include "exchange/GedImportLines.h"
 #include "exchange/GedImportOptions.h"
-#include "exchange/GedImportPointers.h"
+#include "exchange/GedImportPrePass.h"
 
 class TAhnenDB;
 
@@ -22,7 +23,9 @@ struct TGedPersonRef {
   bool filled = false;   // its INDI record has been read
   bool sawSex = false;   // that record had a SEX line
   bool wife = false;     // a family names it as WIFE
-  int sex = 2;           // the sex code last stored
+  int sex = 2;           // the fields last stored
+  int vater = 0;
+  int mutter = 0;
 };
 
 struct TGedImportCounts {
@@ -36,7 +39,7 @@ struct TGedImportCounts {
 class TGedImportRun {
  public:
   TGedImportRun(TAhnenDB& db, const TGedImportOptions& options, TGedLineCursor& in, IGedImportProgress& progress,
-                IGedTagNamer* namer, const TGedPointerTexts& pointers);
+                IGedTagNamer* namer, const TGedPrePass& facts);
   TGedImportRun(const TGedImportRun&) = delete;
   TGedImportRun& operator=(const TGedImportRun&) = delete;
 
@@ -66,10 +69,12 @@ class TGedImportRun {
   std::string NoteText(const std::string& value) const;
   // The files of an object record, or null.
   const std::vector<TGedMediaRef>* Object(const std::string& value) const;
+  // What the first reading found.
+  const TGedPrePass& Facts() const { return facts_; }
 
  private:
   IGedImportProgress& progress_;
   IGedTagNamer* namer_;
-  const TGedPointerTexts& pointers_;
+  const TGedPrePass& facts_;
   std::unordered_map<std::string, TGedPersonRef> persons_;
 };

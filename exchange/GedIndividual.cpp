@@ -76,7 +76,21 @@ void TGedIndividual::Load() {
     d_.isNew = false;
   }
   // A person whose record has no SEX line is male, unless a family names her as wife.
-  d_.person.Geschlecht = ref_ && ref_->wife ? 1 : 0;
+  const bool wife = (ref_ && ref_->wife) || (!key_.empty() && run_.Facts().wives.count(key_));
+  d_.person.Geschlecht = wife ? 1 : 0;
+}
+
+// A person stored before its families are read gets its parents now, when
+// they are stored already: the families would otherwise store it again.
+void TGedIndividual::TakeParents() {
+  if (key_.empty()) return;
+  const auto it = run_.Facts().parents.find(key_);
+  if (it == run_.Facts().parents.end()) return;
+  for (const auto& [pointer, field] : {std::pair{&it->second.husband, &TPerson::Vater},
+                                       std::pair{&it->second.wife, &TPerson::Mutter}}) {
+    const TGedPersonRef* parent = pointer->empty() ? nullptr : run_.Known(*pointer);
+    if (parent) d_.person.*field = parent->id;
+  }
 }
 
 void TGedIndividual::ReadRecord() {
@@ -264,6 +278,7 @@ void TGedIndividual::Save() {
   TPersonDetail& p = d_.person;
   const std::string remembered = p.Geaendert;
   if (d_.isNew) {
+    TakeParents();
     db.insert(p);
     ++run_.counts.persons;
     if (!key_.empty()) ref_ = &run_.Bind(key_, p.Id);
@@ -278,6 +293,8 @@ void TGedIndividual::Save() {
     ref_->filled = true;
     ref_->sawSex = ref_->sawSex || d_.sawSex;
     ref_->sex = p.Geschlecht;
+    ref_->vater = p.Vater;
+    ref_->mutter = p.Mutter;
   }
   for (const TGedPendingLink& pending : d_.links) {
     const TGedPersonRef* other = run_.PersonFor(pending.pointer);

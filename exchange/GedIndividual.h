@@ -22,6 +22,7 @@ class TGedIndividual {
 
  private:
   void Load();
+  void TakeParents();
   void Handle();
   void Name(const TGedEntry& e, const std::string& value);
   void NamePart(const TGedEntry& e);

@@ -1,6 +1,7 @@
 #include "ui/AhnenView.h"
 
 #include "ui/QtText.h"
+#include "ui/ViewManager.h"
 
 TAhnenView::TAhnenView(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("AhnenView"));
@@ -10,7 +11,13 @@ TAhnenView::TAhnenView(QWidget* parent) : QWidget(parent) {
 
 TAhnenView::~TAhnenView() = default;
 
-void TAhnenView::FormActivate() {}
+void TAhnenView::FormActivate() {
+  if (TViewManager* manager = ViewManager()) manager->ViewActivated(this);
+}
+
+void TAhnenView::FormDeactivate() {
+  if (TViewManager* manager = ViewManager()) manager->ViewDeactivated(this);
+}
 
 void TAhnenView::UpdateCaption() {
   if (person_) setWindowTitle(CaptionPrefix() + ToQ(person_->listText()));

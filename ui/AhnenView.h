@@ -18,8 +18,10 @@ class TAhnenView : public QWidget {
   explicit TAhnenView(QWidget* parent = nullptr);
   ~TAhnenView() override;
 
-  // Reports the activation to the view manager.
+  // Reports the activation to the view manager; an override calls this one.
   virtual void FormActivate();
+  // Reports the deactivation to the view manager; an override calls this one.
+  virtual void FormDeactivate();
   // "Ahnenview: " + the person's list caption; subclasses use their own prefix.
   virtual void UpdateCaption();
   // A newly read copy of the shown person; the caller owns it. Empty when none.
@@ -32,12 +34,34 @@ class TAhnenView : public QWidget {
   // The shown person's id, 0 when none.
   virtual int GetPersonId() const;
 
+  // The main window's "&Person" commands on the active view; they do
+  // nothing in views that have no such command.
+  virtual void DeleteCommand() {}
+  virtual void DeleteMarriageCommand() {}
+  // True when a marriage is chosen that DeleteMarriageCommand would delete
+  // (the marriages page is shown with a marriage selected).
+  virtual bool CanDeleteMarriage() const { return false; }
+
+  // Changes made elsewhere that the shown person's pages must follow:
+  // a marriage of the person was deleted; its children or links changed.
+  virtual void DropMarriage(int marriageId) {}
+  virtual void RefreshChildren() {}
+  virtual void RefreshLinks() {}
+
+  // The view kind (TViewKind) the view manager created this view as; -1
+  // for a view made elsewhere.
+  int ViewKind() const { return viewKind_; }
+  void SetViewKind(int kind) { viewKind_ = kind; }
+
  protected:
   // The caption prefix of UpdateCaption.
   virtual QString CaptionPrefix() const { return QStringLiteral("Ahnenview: "); }
   const TPerson* Person() const { return person_.get(); }
   std::unique_ptr<TPerson> person_;
   bool readOnly_ = false;
+
+ private:
+  int viewKind_ = -1;
 };
 
 class TSuchenDlg : public QWidget {

@@ -1,39 +1,73 @@
+// The main window: construction, start-up, and the opening and closing of
+// databases.
 #include "ui/DeskView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "core/Configuration.h"
 #include "core/Errors.h"
 #include "core/Paths.h"
 #include "core/Project.h"
+#include "db/AhnenDB.h"
+#include "ui/DBInfoDlg.h"
+#include "ui/DialogRunner.h"
 #include "ui/FileChooser.h"
+#include "ui/LongRun.h"
+#include "ui/NeueDatenbankDlg.h"
 #include "ui/QtText.h"
+#include "ui/ViewManager.h"
 
 namespace {
+
 constexpr int kStatusMillis = 10000;
 constexpr int kLogLines = 200;
+constexpr int kHintDelayMillis = 100;
+
+// Hints come quickly: the weekday of a date is read in passing.
+class THintStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_ToolTip_WakeUpDelay) return kHintDelayMillis;
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
+
 }  // namespace
+
+void TDeskView::Guarded(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const std::exception& e) {
+    ShowErrorBox(e.what());
+  }
+}
 
 TDeskView::TDeskView(QWidget* parent) : QMainWindow(parent), prompter_(this) {
   setObjectName(QStringLiteral("DeskView"));
   auto* client = new QWidget(this);
   auto* layout = new QVBoxLayout(client);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
   mdi_ = new QMdiArea(client);
   mdi_->setObjectName(QStringLiteral("MdiArea"));
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   logWindow_ = new QPlainTextEdit(client);
   logWindow_->setObjectName(QStringLiteral("LogWindow"));
   logWindow_->setReadOnly(true);
   logWindow_->setMaximumBlockCount(kLogLines);
+  logWindow_->setMaximumHeight(180);
   logWindow_->hide();
   layout->addWidget(mdi_, 1);
   layout->addWidget(logWindow_);
@@ -44,10 +78,21 @@ TDeskView::TDeskView(QWidget* parent) : QMainWindow(parent), prompter_(this) {
   statusTimer_->setObjectName(QStringLiteral("StatusBarTimer"));
   statusTimer_->setSingleShot(true);
   statusTimer_->setInterval(kStatusMillis);
-  connect(statusTimer_, &QTimer::timeout, this, [this] { statusBar()->clearMessage(); });
+  connect(statusTimer_, &QTimer::timeout, this, [this] {
+    statusTimer_->stop();
+    statusBar()->clearMessage();
+  });
 
   BuildMenus();
+  BuildToolBar();
+  setAcceptDrops(true);
+  if (!dynamic_cast<THintStyle*>(QApplication::style()))
+    QApplication::setStyle(new THintStyle(QApplication::style()->name()));
+  qApp->installEventFilter(this);
+
   SetHost(this);
+  views_ = new TViewManager(this);
+  SetViewManager(views_);
   SetPrompter(&prompter_);
   SetCaption(kProgramCaption);
   EnableDatabaseCommands(false, false);
@@ -56,45 +101,17 @@ TDeskView::TDeskView(QWidget* parent) : QMainWindow(parent), prompter_(this) {
 }
 
 TDeskView::~TDeskView() {
+  qApp->removeEventFilter(this);
   // The core must not call into a window that is gone.
   Config.reset();
   SetPrompter(nullptr);
   SetHost(nullptr);
+  if (ViewManager() == views_) SetViewManager(nullptr);
 }
 
-void TDeskView::BuildMenus() {
-  databaseMenu_ = menuBar()->addMenu(QStringLiteral("&Datenbank"));
-  databaseMenu_->setObjectName(QStringLiteral("DatenbankMenu"));
-  openAction_ = databaseMenu_->addAction(QStringLiteral("&Oeffnen..."), this, &TDeskView::OpenCommand);
-  openAction_->setObjectName(QStringLiteral("OeffnenItem"));
-  openAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  closeAction_ = databaseMenu_->addAction(QStringLiteral("&Schliessen"), this, [this] { CloseCommand(); });
-  closeAction_->setObjectName(QStringLiteral("SchliessenItem"));
-  databaseMenu_->addSeparator();
-  exitAction_ = databaseMenu_->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
-  exitAction_->setObjectName(QStringLiteral("BeendenItem"));
-  recentSeparator_ = databaseMenu_->addSeparator();
-}
+bool TDeskView::DatabaseOpen() const { return Config && AhnenDB; }
 
-void TDeskView::RebuildRecentMenu() {
-  // The entries are made once and relabelled: one of them may be the
-  // action being triggered right now.
-  while (recentActions_.size() < TRecentFiles::kMaxEntries) {
-    const int index = static_cast<int>(recentActions_.size());
-    QAction* a = databaseMenu_->addAction(QString(), this, [this, index] { OpenRecent(index); });
-    a->setObjectName(QStringLiteral("RecentFile%1").arg(index + 1));
-    recentActions_.push_back(a);
-  }
-  const auto& files = recent_.Files();
-  for (int i = 0; i < recentActions_.size(); ++i) {
-    QAction* a = recentActions_[i];
-    const bool used = i < static_cast<int>(files.size());
-    a->setText(used ? QStringLiteral("&%1 %2").arg(i + 1).arg(MenuSafe(ToQ(files[static_cast<std::size_t>(i)])))
-                    : QString());
-    a->setVisible(used);
-  }
-  recentSeparator_->setVisible(!files.empty());
-}
+bool TDeskView::ReadOnlyDatabase() const { return Config && Config->NurLesen; }
 
 void TDeskView::ShowOpenError(const std::exception& e, bool atStartup) {
   if (dynamic_cast<const EConfiguration*>(&e) || !atStartup)
@@ -119,39 +136,47 @@ void TDeskView::Startup(const QStringList& arguments) {
   } catch (const std::exception& e) {
     ShowOpenError(e, true);
   }
+  UpdateWritingCommands();
 }
 
-void TDeskView::OpenFile(const QString& path, const QString& logLine, bool addToRecent) {
-  if (ProjectOpen() && !CloseCommand()) return;
+void TDeskView::OpenFile(const QString& path, const QString& logLine, bool startPerson) {
+  if (ProjectOpen() && !CloseDatabaseSteps()) return;
   Log(FromQ(logLine));
   try {
     OpenProject(FromQ(path));
   } catch (const std::exception& e) {
+    UpdateWritingCommands();
     ShowOpenError(e, false);
     return;
   }
-  if (addToRecent) {
-    recent_.Add(Config->ConfigFileName);
-    recent_.Store();
-    RebuildRecentMenu();
-  }
+  recent_.Add(Config->ConfigFileName);
+  recent_.Store();
+  RebuildRecentMenu();
+  UpdateWritingCommands();
+  if (startPerson && Config->UseStartPerson && Config->StartPerson > 0 && ViewKindCreatable(vkPersonData))
+    views_->OpenPersonView(Config->StartPerson);
 }
 
 void TDeskView::OpenCommand() {
-  const auto path = ChooseOpenFile(this, {QStringLiteral("Orvelin-Datenbank öffnen"),
-                                          QStringLiteral("Orvelin-Datenbank (*.ov)"), QStringLiteral("ov"), true});
+  if (RefuseWhileLongRun()) return;
+  FileRequest request;
+  request.title = QStringLiteral("Orvelin-Datenbank öffnen");
+  request.filter = QStringLiteral("Orvelin-Datenbank (*.ov)");
+  request.defaultSuffix = QStringLiteral("ov");
+  const auto path = ChooseOpenFile(this, request);
   if (!path) return;
   OpenFile(*path, QStringLiteral("Neuer ini-File: ") + *path, true);
 }
 
 void TDeskView::OpenRecent(int index) {
+  if (RefuseWhileLongRun()) return;
   const auto& files = recent_.Files();
   if (index < 0 || index >= static_cast<int>(files.size())) return;
   const QString path = ToQ(files[static_cast<std::size_t>(index)]);
-  OpenFile(path, QStringLiteral("Neuer ini-File: ") + path, true);
+  OpenFile(path, QStringLiteral("Neuer ini-File: ") + path, false);
 }
 
-bool TDeskView::CloseCommand() {
+bool TDeskView::CloseDatabaseSteps() {
   if (!Config) return true;
   bool closed = false;
   try {
@@ -161,47 +186,65 @@ bool TDeskView::CloseCommand() {
     closed = true;
   }
   if (closed) Config.reset();
+  UpdateWritingCommands();
   return closed;
 }
 
+bool TDeskView::CloseCommand() {
+  if (RefuseWhileLongRun()) return false;
+  return CloseDatabaseSteps();
+}
+
+void TDeskView::ExitCommand() {
+  if (RefuseWhileLongRun()) return;
+  if (CloseDatabaseSteps()) close();
+}
+
 void TDeskView::closeEvent(QCloseEvent* event) {
-  if (CloseCommand())
+  if (TLongRun::Active()) {
+    ShowWarning(kLongRunBusyText);
+    event->ignore();
+    return;
+  }
+  if (CloseDatabaseSteps())
     event->accept();
   else
     event->ignore();
 }
 
-// --- host ------------------------------------------------------------------------
-
-void TDeskView::Log(const std::string& text) { logWindow_->appendPlainText(ToQ(text)); }
-
-void TDeskView::ShowStatus(const std::string& text) {
-  statusBar()->showMessage(ToQ(text));
-  statusTimer_->start();
+bool TDeskView::CloseForMaintenance(const std::string& message) {
+  if (RefuseWhileLongRun()) return false;
+  if (!Config) return true;
+  if (!ConfirmYesNo(message + "\n\nWollen Sie fortfahren?")) return false;
+  return CloseDatabaseSteps();
 }
 
-void TDeskView::ShowStatusFixed(const std::string& text) {
-  statusTimer_->stop();
-  statusBar()->showMessage(ToQ(text));
-}
-
-void TDeskView::ProcessMessages() { QCoreApplication::processEvents(); }
-
-void TDeskView::SetCaption(const std::string& caption) { setWindowTitle(ToQ(caption)); }
-
-void TDeskView::EnableDatabaseCommands(bool enabled, bool showToolbar) { closeAction_->setEnabled(enabled); }
-
-void TDeskView::ApplyDisplaySettings(const DisplayFlags& flags) { statusBar()->setVisible(flags.statuszeile); }
-
-bool TDeskView::CloseChildWindows() {
-  const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
-  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-    QMdiSubWindow* w = *it;
-    mdi_->setActiveSubWindow(w);
-    w->close();
-    ProcessMessages();
+void TDeskView::NewDatabaseCommand() {
+  if (RefuseWhileLongRun()) return;
+  if (Config && !CloseDatabaseSteps()) {
+    ShowWarning("Da geöffnete Datenbank nicht geschlossen wurde, konnte keine neue Datenbank erstellt werden.");
+    return;
   }
-  for (QMdiSubWindow* w : mdi_->subWindowList())
-    if (w->isVisible()) return false;
-  return true;
+  TNewDbDlg2 dialog(this);
+  ExecDialog(dialog);
+}
+
+void TDeskView::OpenCreatedDatabase(const std::string& projectFile) {
+  if (Config && !CloseDatabaseSteps()) return;
+  try {
+    Config = std::make_unique<TConfiguration>(projectFile);
+  } catch (const EConfiguration& e) {
+    Config.reset();
+    ShowErrorBox(e.what());
+  }
+  recent_.Add(projectFile);
+  recent_.Store();
+  RebuildRecentMenu();
+  UpdateWritingCommands();
+}
+
+void TDeskView::InfoCommand() {
+  if (!DatabaseOpen()) return;
+  TDBInfo dialog(this);
+  ExecDialog(dialog);
 }

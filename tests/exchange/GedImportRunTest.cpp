@@ -99,6 +99,38 @@ TEST_F(GedImportRunTest, CancelLeavesTheDatabaseAsItWas) {
   EXPECT_EQ(AddStoredPerson("Neu"), alt + 1);
 }
 
+TEST_F(GedImportRunTest, LargeImportKeepsTheIndexesAlsoWhenCancelled) {
+  const auto indexes = [this] {
+    int n = 0;
+    for (const char* schema : {"main", "edb"}) {
+      TStatement st(db().Connection(), std::string("SELECT count(*) FROM ") + schema +
+                                           ".sqlite_master WHERE type = 'index' AND sql IS NOT NULL");
+      st.Step();
+      n += st.Int(0);
+    }
+    return n;
+  };
+  const int before = indexes();
+  ASSERT_EQ(before, 12) << "nine of the person table, three of the marriage table";
+  // Large enough for the import to drop the indexes while it writes.
+  std::string body;
+  for (int i = 1; i <= 1200; ++i) body += "0 @I" + std::to_string(i) + "@ INDI\n1 NAME P" + std::to_string(i) + " /X/\n";
+  body += "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n";
+  const std::string file = Ged(body);
+  progress.cancelAfter = 1100;
+  EXPECT_TRUE(Import(file).cancelled);
+  EXPECT_EQ(indexes(), before);
+  EXPECT_EQ(db().RecordCount(TableId::Person), 0);
+
+  progress = TRecordedImport{};
+  const TGedImportResult r = Import(file);
+  EXPECT_EQ(r.counts.persons, 1200);
+  EXPECT_EQ(indexes(), before);
+  // The indexes serve again: children and partners are found through them.
+  EXPECT_EQ(db().getPartners(*db().getPerson(1))->Count(), 1u);
+  EXPECT_EQ(db().findMarriage(1, 2), 1);
+}
+
 TEST_F(GedImportRunTest, FailureLeavesTheDatabaseAsItWasAndSaysSo) {
   struct TFailing : TRecordedImport {
     void SetEntryText(const std::string& text) override {

@@ -4,6 +4,7 @@
 
 #include "db/Schema.h"
 #include "exchange/GedTagNames.h"
+#include "tests/exchange/ExchangeTestSupport.h"
 
 void GedImportTest::SetUp() {
   DbTest::SetUp();
@@ -31,15 +32,37 @@ std::vector<std::unique_ptr<TPersonDetail>> GedImportTest::AllPersons() {
   return all;
 }
 
-std::unique_ptr<TPersonDetail> GedImportTest::Person(const std::string& vorname) {
+TGedImportResult GedImportTest::ImportFile(const std::string& path) {
+  last_ = std::make_unique<TGedImport>(CorpusDir() + "/" + path);
+  const bool dos = last_->Options().ConvertDosToAnsi;
+  last_->Options() = options;
+  if (keepDosDefault) last_->Options().ConvertDosToAnsi = dos;
+  return last_->Run(progress, &namer);
+}
+
+namespace {
+
+std::unique_ptr<TPersonDetail> OnlyOne(std::vector<std::unique_ptr<TPersonDetail>> all, const std::string& vorname,
+                                       const std::string* nachname) {
   std::unique_ptr<TPersonDetail> found;
-  for (auto& p : AllPersons()) {
-    if (p->Vorname != vorname) continue;
-    EXPECT_FALSE(found) << "more than one person named " << vorname;
+  const std::string name = vorname + (nachname ? " /" + *nachname + "/" : std::string());
+  for (auto& p : all) {
+    if (p->Vorname != vorname || (nachname && p->Nachname != *nachname)) continue;
+    EXPECT_FALSE(found) << "more than one person named " << name;
     found = std::move(p);
   }
-  EXPECT_TRUE(found) << "no person named " << vorname;
+  EXPECT_TRUE(found) << "no person named " << name;
   return found ? std::move(found) : std::make_unique<TPersonDetail>();
+}
+
+}  // namespace
+
+std::unique_ptr<TPersonDetail> GedImportTest::Person(const std::string& vorname) {
+  return OnlyOne(AllPersons(), vorname, nullptr);
+}
+
+std::unique_ptr<TPersonDetail> GedImportTest::Person(const std::string& vorname, const std::string& nachname) {
+  return OnlyOne(AllPersons(), vorname, &nachname);
 }
 
 std::vector<TEheRec> GedImportTest::AllMarriages() {

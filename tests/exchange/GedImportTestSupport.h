@@ -45,8 +45,12 @@ class GedImportTest : public DbTest {
   // The import object of the last Import, to look at its message list.
   TGedImport& Last() { return *last_; }
 
-  // The person with this first name (there must be exactly one).
+  // Imports a file of the public corpus (path relative to it).
+  TGedImportResult ImportFile(const std::string& path);
+
+  // The person with this first name, or these names (there must be exactly one).
   std::unique_ptr<TPersonDetail> Person(const std::string& vorname);
+  std::unique_ptr<TPersonDetail> Person(const std::string& vorname, const std::string& nachname);
   std::vector<std::unique_ptr<TPersonDetail>> AllPersons();
   std::vector<TEheRec> AllMarriages();
   // "title: text" of the person's free-form entries, in table order.

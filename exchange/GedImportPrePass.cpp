@@ -1,4 +1,4 @@
-#include "exchange/GedImportPointers.h"
+#include "exchange/GedImportPrePass.h"
 
 #include <fstream>
 
@@ -44,15 +44,56 @@ void ReadObject(TGedLineCursor& in, std::vector<TGedMediaRef>& files) {
     if (f.title.empty()) f.title = shared;
 }
 
+// The HUSB, WIFE and CHIL lines of a family, taken as the family's reader
+// takes them: every line at level 1, a second husband (or wife) as the other
+// partner, a NOTE at level 0 without identifier as part of the record.
+void ReadFamily(TGedLineCursor& in, TGedPrePass& facts) {
+  std::string husband, wife;
+  std::vector<std::string> children;
+  in.Advance();
+  for (;;) {
+    const TGedEntry& e = in.Current();
+    if (e.AtEnd()) break;
+    if (e.level == 0) {
+      if (!e.Is("NOTE") || !e.xref.empty()) break;
+      in.Advance();
+      continue;
+    }
+    const bool isWife = e.Is("WIFE");
+    if (e.level == 1 && (isWife || e.Is("HUSB"))) {
+      const std::string value = ReadTextValue(in);
+      std::string& same = isWife ? wife : husband;
+      std::string& other = isWife ? husband : wife;
+      if (!same.empty() && other.empty() && !value.empty() && value != same) other = value;
+      else same = value;
+      if (isWife && !value.empty()) facts.wives.insert(value);
+    } else if (e.level == 1 && e.Is("CHIL")) {
+      const std::string value = ReadTextValue(in);
+      if (!value.empty()) children.push_back(value);
+    } else {
+      in.Advance();
+    }
+  }
+  for (const std::string& child : children) {
+    TGedParentRefs& p = facts.parents[child];
+    if (!husband.empty()) p.husband = husband;
+    if (!wife.empty()) p.wife = wife;
+  }
+}
+
 }  // namespace
 
-TGedPointerTexts CollectPointerTexts(const std::string& path, bool dosBytes) {
+TGedPrePass ReadPrePass(const std::string& path, bool dosBytes) {
   std::ifstream file(path, std::ios::binary);
   if (!file) throw EInOutError("Die GEDCOM-Datei \"" + path + "\" kann nicht geöffnet werden.");
-  TGedPointerTexts texts;
+  TGedPrePass texts;
   TGedLineCursor in(file, {}, dosBytes);
   while (!in.Current().AtEnd()) {
     const TGedEntry& e = in.Current();
+    if (e.level == 0 && e.Is("FAM")) {
+      ReadFamily(in, texts);
+      continue;
+    }
     if (e.level != 0 || e.xref.empty()) {
       in.Advance();
       continue;
