@@ -14,6 +14,7 @@
 #include "core/Configuration.h"
 #include "core/Prompter.h"
 #include "ui/DeskView.h"
+#include "ui/ToolIcons.h"
 
 namespace {
 
@@ -93,6 +94,7 @@ int main(int argc, char* argv[]) {
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtGerman);
 
+  QApplication::setWindowIcon(ToolIcon(TToolIcon::Graphic));
   // Borderless, on top, centred; it goes after its time whatever else runs.
   QSplashScreen splash(SplashPicture(), Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint);
   splash.setObjectName(QStringLiteral("Splash"));
@@ -104,6 +106,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Orvelin"));
 
   TDeskView desk;
+  // Without a window manager a maximised window keeps its first size.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) desk.resize(screen->availableGeometry().size());
   desk.showMaximized();
   splash.raise();
   QApplication::processEvents();

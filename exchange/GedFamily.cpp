@@ -57,7 +57,7 @@ void TGedFamily::Handle() {
   const std::string& tag = e.tag;
   if (tag == "NOTE") {
     const std::string text = run_.NoteText(Text());
-    if (text.find("andere Bez") == std::string::npos) data_ = true;
+    if (!text.empty() && text.find("andere Bez") == std::string::npos) data_ = true;
     Comment(text);
   } else if (tag == "HUSB" || tag == "WIFE") {
     const bool wife = tag == "WIFE";
@@ -131,6 +131,7 @@ void TGedFamily::ReadMarriage(bool divorce) {
       try {
         GedcomToDate(v, date, qualifier);
       } catch (const EConvertError& error) {
+        qualifier = 0;  // no qualifier without its date
         run_.Message(std::string(error.what()) + " in: ");
         Comment(error.what() + std::string(divorce ? " (Scheidungsdatum)" : " (Heiratsdatum)"));
         run_.Dump(e);
@@ -189,12 +190,23 @@ void TGedFamily::KeepWithPartner(int partnerId) {
                std::to_string(partner->Id) + "].");
 }
 
+bool TGedFamily::IsParentPair() const {
+  const std::size_t bar = id_.find('_');
+  if (id_.size() < 4 || id_[0] != 'F' || bar == std::string::npos || bar < 2 || bar + 1 == id_.size()) return false;
+  for (std::size_t i = 1; i < id_.size(); ++i)
+    if (i != bar && (id_[i] < '0' || id_[i] > '9')) return false;
+  return true;
+}
+
 void TGedFamily::Finish() {
   LinkChildren();
   if (wife_ && wife_->filled && !wife_->sawSex && wife_->sex != 1) MakeFemale(*wife_);
   const int mann = husband_ ? husband_->id : 0;
   const int frau = wife_ ? wife_->id : 0;
-  if (mann && frau) {
+  if (mann && frau && !data_ && IsParentPair()) {
+    // The export writes parents without a marriage row as a family "F12_7":
+    // read back, such a family links its children and makes no row either.
+  } else if (mann && frau) {
     rec_.Mann = mann;
     rec_.Frau = frau;
     run_.db.insertMarriage(rec_);

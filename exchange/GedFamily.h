@@ -1,7 +1,6 @@
-// Reads one FAM record: husband and wife (persons made at their first
-// mention), the children, who get them as parents, marriage, divorce and the
-// family's notes. A marriage row needs both partners; with only one known,
-// its data goes into that person's comment and the message list says so.
+// Reads one FAM record: partners (made at first mention), children (given them as
+// parents), marriage, divorce, notes. With one partner known, the data goes into
+// that person's comment and the message list says so; parent pairs make no row.
 #pragma once
 
 #include <string>
@@ -26,6 +25,8 @@ class TGedFamily {
   std::string Text();
   void Comment(const std::string& text);
   void Finish();
+  // The identifier has the form the export gives parents without a marriage row.
+  bool IsParentPair() const;
   void LinkChildren();
   void MakeFemale(TGedPersonRef& wife);
   void KeepWithPartner(int partnerId);

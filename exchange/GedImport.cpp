@@ -173,9 +173,14 @@ TGedImportResult TGedImport::Run(IGedImportProgress& progress, IGedTagNamer* nam
       result.counts = run.counts;
       result.lines = in.Lines();
       out.SetEntryText("Schlüsselworte werden erstellt...");
-      keywords.Finish([&out](int done, int total) {
-        if (done % 1000 == 0) Host().ProcessMessages();
-        out.SetProgress(total > 0 ? static_cast<int>(100LL * done / total) : 100);
+      int shown = -1;
+      keywords.Finish([&](int done, int total) {
+        if (done % 1000 == 0) {
+          Host().ProcessMessages();
+          if (out.Cancelled()) throw TCancelled{};
+        }
+        const int percent = total > 0 ? static_cast<int>(100LL * done / total) : 100;
+        if (percent != shown) out.SetProgress(shown = percent);
       });
     }
     tx->Commit();

@@ -14,8 +14,8 @@ class IGedImportProgress {
   virtual void AddMessage(const std::string& text) = 0;
   // 0 to 100.
   virtual void SetProgress(int percent) = 0;
-  // Asked after every record; true stops the import, which then leaves
-  // the database as it was.
+  // Asked after every record and now and then while the keywords are built;
+  // true stops the import, which then leaves the database as it was.
   virtual bool Cancelled() = 0;
 };
 

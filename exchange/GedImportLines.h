@@ -1,8 +1,6 @@
-// The lines of a GEDCOM file as the import reads them: decoded to UTF-8, one
-// line of look-ahead, values trimmed, a tag without value in upper case, and
-// numbered by the import's own count (non-empty lines from 1). Lines that
-// cannot be read are reported to the sink and skipped; nothing is thrown but
-// the read error of the file.
+// The lines of a GEDCOM file as the import reads them: decoded, one line of
+// look-ahead, values trimmed, numbered by the import's count of non-empty lines.
+// Unreadable lines are reported and skipped; only a read error of the file throws.
 #pragma once
 
 #include <functional>

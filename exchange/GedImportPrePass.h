@@ -1,9 +1,6 @@
-// What the import learns from a first, quick reading of the file: the
-// records other records point to (the title of each source, the text of each
-// note, the files of each multimedia object), and from the families the
-// parents of each child and who is a wife. With them a person's record is
-// complete when it is first stored, instead of being stored again when its
-// family comes; the families still decide when they are read.
+// What the import learns from a quick first reading: the texts of the source,
+// note and object records others point to, each child's parents and who is a
+// wife, so that a person is complete when first stored. The families still decide.
 #pragma once
 
 #include <map>

@@ -1,8 +1,6 @@
-// The state one GEDCOM import shares between its record readers: the open
-// database, the options, the line cursor, the window's message list, what the
-// first reading found, and the map from cross-reference identifiers to person
-// ids. The map is exact (case and length count) and holds only persons this
-// import made.
+// The state one import shares between its record readers: database, options,
+// cursor, message list, the first reading, and the exact map (case and length
+// count) from identifiers to the persons this import made.
 #pragma once
 
 #include <string>

@@ -168,7 +168,7 @@ void TGedIndividual::Name(const TGedEntry& e, const std::string& value) {
   nameValue_ = value;
   const std::size_t slash = value.find('/');
   if (slash == std::string::npos) {
-    p.Vorname = value;
+    ReplaceField(p.Vorname, value, 40);
     p.Nachname.clear();
     return;
   }
@@ -302,7 +302,7 @@ void TGedIndividual::Save() {
     TLink link;
     link.Id1 = p.Id;
     link.Id2 = other->id;
-    link.Text = pending.text;
+    link.Text = CutToField(pending.text, 40);
     db.insertLink(link);
     ++run_.counts.links;
   }

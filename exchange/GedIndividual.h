@@ -1,8 +1,6 @@
-// Reads one INDI record into the person its identifier stands for (made at
-// the identifier's first mention, or now) and stores it with its links,
-// media and free-form entries. A change date read from CHAN survives the
-// saving. Errors of the data are reported and the reading goes on; errors
-// of the database are thrown.
+// Reads one INDI record into the person its identifier stands for and stores it
+// with its links, media and free-form entries; a CHAN date survives the saving.
+// Bad data is reported and the reading goes on; errors of the database are thrown.
 #pragma once
 
 #include <string>

@@ -11,13 +11,17 @@
 
 class TGedImportRun;
 
+// value cut to width characters; a blank the cut leaves at its end goes too,
+// since no reader of the value would see it.
+std::string CutToField(const std::string& value, std::size_t width);
 // value appended to field with one blank between (nothing for an empty
-// value), cut to width characters.
+// value), cut to width characters (and of blanks where the cut left some).
 void JoinField(std::string& field, const std::string& value, std::size_t width);
 // field := value, cut to width characters.
 void ReplaceField(std::string& field, const std::string& value, std::size_t width);
 
-// Adds a text to a comment: one line per line of the text; an empty text adds nothing.
+// Adds a text to a comment: one line per line of the text, without blanks at
+// its end; an empty text adds nothing.
 void AddCommentText(std::vector<std::string>& comment, const std::string& text);
 
 struct TGedPendingLink {

@@ -79,7 +79,9 @@ void ReadPersonEvent(TGedImportRun& run, TGedPersonDraft& d, TGedEvent event) {
       try {
         GedcomToDate(v, p.*f.date, p.*f.qualifier);
       } catch (const EConvertError& error) {
+        // A qualifier without its date could be neither shown nor written.
         p.*f.date = kNoDate;
+        p.*f.qualifier = 0;
         run.Message(std::string(error.what()) + " in: ");
         d.Comment(error.what() + std::string(f.dateLabel));
         run.Dump(e);

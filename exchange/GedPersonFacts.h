@@ -1,8 +1,6 @@
-// The structures of an INDI record that read lines below their own: the four
-// events, the address, the change date, further relationships (ASSO), media
-// links and free-form entries (_DIVERSES). Each starts on its own line and
-// leaves the cursor on the first line that is not below it; bad dates and
-// unknown lines are reported, never thrown.
+// The structures of an INDI record with lines of their own below: events, address,
+// change date, ASSO, media links and _DIVERSES. Each starts on its own line, leaves
+// the cursor on the first line not below it, and reports bad data, never throws.
 #pragma once
 
 class TGedImportRun;

@@ -241,6 +241,7 @@ void TDeskView::ChangeLogCommand() {
   QMdiSubWindow* sub = views_->AddWindow(view);
   sub->resize(640, 420);
   sub->show();
+  views_->FitIntoArea(sub);
   mdi_->setActiveSubWindow(sub);
 }
 

@@ -57,6 +57,8 @@ void TDeskView::SelectSearchDialog(bool extended) { extendedSearch_ = extended; 
 void TDeskView::ShowKeywordBuildDialog() {
   // A read-only database gets no keywords written.
   if (!Config || Config->NurLesen) return;
+  // The opening is not over yet: the commands already show the open database.
+  UpdateWritingCommands();
   TSchluesselWorteDlg dialog(this, true);
   ExecDialog(dialog);
 }

@@ -61,19 +61,28 @@ TNewDbDlg2::TNewDbDlg2(TDeskView* desk) : QDialog(desk), desk_(desk) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(steps_);
   setMinimumWidth(560);
+  ShowStep(0);
+  name_->selectAll();
 }
 
 int TNewDbDlg2::Step() const { return steps_->currentIndex(); }
+
+void TNewDbDlg2::ShowStep(int step) {
+  steps_->setCurrentIndex(step);
+  for (int i = 0; i < 3; ++i) forward_[i]->setDefault(i == step);
+  QLineEdit* fields[] = {name_, directory_, media_};
+  fields[step]->setFocus();
+}
 
 QWidget* TNewDbDlg2::NamePage() {
   name_ = new QLineEdit(QStringLiteral("Familie ..."));
   name_->setObjectName(QStringLiteral("NameEdit"));
   QPushButton* next = Button(nullptr, "&Weiter >>", "Weiter1Btn");
   QPushButton* cancel = Button(nullptr, "&Abbrechen", "Abbrechen1Btn");
-  next->setDefault(true);
+  forward_[0] = next;
   connect(next, &QPushButton::clicked, this, [this] {
     directory_->setText(ToQ(ProposedDatabaseDir(FromQ(name_->text().trimmed()))));
-    steps_->setCurrentIndex(1);
+    ShowStep(1);
   });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   return Page(steps_,
@@ -89,10 +98,11 @@ QWidget* TNewDbDlg2::DirectoryPage() {
   QPushButton* next = Button(nullptr, "&Weiter >>", "Weiter2Btn");
   QPushButton* cancel = Button(nullptr, "&Abbrechen", "Abbrechen2Btn");
   connect(change, &QPushButton::clicked, this, &TNewDbDlg2::ChooseDirectory);
-  connect(back, &QPushButton::clicked, this, [this] { steps_->setCurrentIndex(0); });
+  forward_[1] = next;
+  connect(back, &QPushButton::clicked, this, [this] { ShowStep(0); });
   connect(next, &QPushButton::clicked, this, [this] {
     media_->setText(ToQ(ProposedMediaDir(FromQ(directory_->text().trimmed()))));
-    steps_->setCurrentIndex(2);
+    ShowStep(2);
   });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   return Page(steps_, QStringLiteral("Die Datenbank wird in folgendem Verzeichnis erstellt."), directory_, change,
@@ -105,7 +115,8 @@ QWidget* TNewDbDlg2::MediaPage() {
   QPushButton* back = Button(nullptr, "<< &Zurück", "Zurueck3Btn");
   QPushButton* finish = Button(nullptr, "&Fertig >>", "FertigBtn");
   QPushButton* cancel = Button(nullptr, "&Abbrechen", "Abbrechen3Btn");
-  connect(back, &QPushButton::clicked, this, [this] { steps_->setCurrentIndex(1); });
+  forward_[2] = finish;
+  connect(back, &QPushButton::clicked, this, [this] { ShowStep(1); });
   connect(finish, &QPushButton::clicked, this, &TNewDbDlg2::Finish);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   return Page(steps_, QStringLiteral("Die Mediadateien werden in folgendem Verzeichnis gesucht."), media_, nullptr,

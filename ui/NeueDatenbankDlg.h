@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QLineEdit;
+class QPushButton;
 class QStackedWidget;
 class TDeskView;
 
@@ -22,6 +23,8 @@ class TNewDbDlg2 : public QDialog {
   QWidget* NamePage();
   QWidget* DirectoryPage();
   QWidget* MediaPage();
+  // Shows step (0 to 2) with its field focused and its forward button as default.
+  void ShowStep(int step);
   void ChooseDirectory();
   void Finish();
 
@@ -30,4 +33,5 @@ class TNewDbDlg2 : public QDialog {
   QLineEdit* name_ = nullptr;
   QLineEdit* directory_ = nullptr;
   QLineEdit* media_ = nullptr;
+  QPushButton* forward_[3] = {};
 };

@@ -27,10 +27,6 @@ bool DatabaseReadOnly() { return Config && Config->NurLesen; }
 
 }  // namespace
 
-void RegisterPersonStdView() {
-  RegisterViewFactory(vkPersonData, [] { return new TPersonStdView; });
-}
-
 void TPersonStdView::BuildContextMenu() {
   contextMenu_ = new QMenu(this);
   contextMenu_->setObjectName(QStringLiteral("ContextMenu"));

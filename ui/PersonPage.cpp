@@ -211,14 +211,13 @@ QWidget* TPersonStdView::BuildDetailsPage() {
   mf->addRow(LabelFor(misc, QStringLiteral("KarteiNr."), KarteiNr), KarteiNr);
   mf->addRow(LabelFor(misc, QStringLiteral("Todesursache"), Todesursache), Todesursache);
   mf->addRow(LabelFor(misc, QStringLiteral("Quellen"), Quelle), Quelle);
-  auto* stamps = new QHBoxLayout;
-  stamps->addWidget(Alter);
-  stamps->addWidget(LabelFor(misc, QStringLiteral("Erstellungsdatum:")));
-  stamps->addWidget(Neu);
-  mf->addRow(LabelFor(misc, QStringLiteral("Alter:")), stamps);
+  mf->addRow(LabelFor(misc, QStringLiteral("Alter:")), Alter);
+  mf->addRow(LabelFor(misc, QStringLiteral("Erstellungsdatum:")), Neu);
   mf->addRow(LabelFor(misc, QStringLiteral("Aenderungsdatum:")), geaendert);
   grid->addWidget(misc, 1, 1);
   grid->setRowStretch(2, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
 
   for (TListCombo* c : {Taufort, TaufQuelle, BestattOrt, BestattQuelle, AdressOrt, Land, Religion})
     connect(c, &QComboBox::editTextChanged, this, &TPersonStdView::PersonFieldChanged);

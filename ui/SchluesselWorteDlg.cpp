@@ -53,6 +53,7 @@ TSchluesselWorteDlg::TSchluesselWorteDlg(QWidget* parent, bool migration) : QDia
   note_->setStyleSheet(QStringLiteral("font-weight: bold"));
   note_->setVisible(migration);
   layout->addWidget(note_);
+  layout->addSpacing(4);
 
   auto* explanation = new QLabel(
       QStringLiteral("Die Schlüsselworte werden von der schnellen Personensuche verwendet (Suchattribut "
@@ -63,6 +64,7 @@ TSchluesselWorteDlg::TSchluesselWorteDlg(QWidget* parent, bool migration) : QDia
   explanation->setObjectName(QStringLiteral("ErklaerungLabel"));
   explanation->setWordWrap(true);
   layout->addWidget(explanation);
+  layout->addSpacing(6);
 
   const int persons = AhnenDB ? AhnenDB->RecordCount(TableId::Person) : 0;
   for (const TGroupBox& g : kGroups) {
@@ -74,6 +76,7 @@ TSchluesselWorteDlg::TSchluesselWorteDlg(QWidget* parent, bool migration) : QDia
     layout->addWidget(box);
   }
 
+  layout->addSpacing(6);
   progress_ = new QProgressBar(this);
   progress_->setObjectName(QStringLiteral("ProgressBar"));
   progress_->setRange(0, 1);

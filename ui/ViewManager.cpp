@@ -1,5 +1,7 @@
 #include "ui/ViewManager.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -202,10 +204,24 @@ bool TViewManager::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
+void TViewManager::FitIntoArea(QMdiSubWindow* sub) const {
+  const QRect area = Mdi()->viewport()->rect();
+  if (!sub || area.isEmpty() || sub->isMaximized() || sub->isMinimized()) return;
+  QRect g = sub->geometry();
+  g.setWidth(std::min(g.width(), area.width()));
+  g.setHeight(std::min(g.height(), area.height()));
+  if (g.right() > area.right()) g.moveRight(area.right());
+  if (g.bottom() > area.bottom()) g.moveBottom(area.bottom());
+  if (g.left() < 0) g.moveLeft(0);
+  if (g.top() < 0) g.moveTop(0);
+  sub->setGeometry(g);
+}
+
 void TViewManager::ShowView(TAhnenView* view) {
   QMdiSubWindow* sub = SubWindowOf(view);
   if (!sub) return;
   sub->show();
+  FitIntoArea(sub);
   Mdi()->setActiveSubWindow(sub);
 }
 

@@ -75,6 +75,9 @@ class TViewManager : public QObject {
   // area (not yet shown). A window that closes itself takes its sub-window
   // with it.
   QMdiSubWindow* AddWindow(QWidget* window);
+  // Moves (and if need be shrinks) a sub-window so that it lies inside the
+  // visible part of the MDI area.
+  void FitIntoArea(QMdiSubWindow* sub) const;
   // The open person data view of the id, or nullptr.
   TAhnenView* FindPersonView(int personId) const;
   // False when a person data view of the id was open and brought to front.

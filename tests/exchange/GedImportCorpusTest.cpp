@@ -71,7 +71,9 @@ TEST_F(GedImportCorpusTest, EveryFileIsReadToItsEnd) {
     EXPECT_TRUE(r.started);
     EXPECT_FALSE(r.cancelled);
     EXPECT_EQ(db().RecordCount(TableId::Person), before + r.counts.persons);
-    if (Last().Info().Personen > 0) EXPECT_GT(r.counts.persons, 0);
+    if (Last().Info().Personen > 0) {
+      EXPECT_GT(r.counts.persons, 0);
+    }
     EXPECT_EQ(progress.messages.back(), "im Personen-Kommentar gespeichert.");
   }
 }

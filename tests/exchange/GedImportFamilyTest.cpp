@@ -107,7 +107,7 @@ TEST_F(GedImportFamilyTest, OtherFamilyLinesGoToTheMarriageComment) {
   const auto marriages = AllMarriages();
   ASSERT_EQ(marriages.size(), 1u);
   EXPECT_EQ(marriages[0].Kommentar, (Lines{"_UID: 77", "Anzahl Kinder: 3", "Beziehung zur Mutter: Adoptiert",
-                                           "Adresse: ", "Hof 1", "Bern", "Verlobung: Datum 1920"}));
+                                           "Adresse:", "Hof 1", "Bern", "Verlobung: Datum 1920"}));
   EXPECT_TRUE(Said("Zeile 12: level=1, xRefId=, tag=_UID, value=77"));
 }
 

@@ -149,6 +149,22 @@ class DatabaseWindowsTest : public QObject {
     QCOMPARE(AhnenDB->RecordCount(TableId::Person), 0);
   }
 
+  void returnKeyWalksTheSteps() {
+    TDeskView w;
+    SetPrompter(&prompter_);
+    prompter_.answers = {PromptAnswer::Cancel};
+    TNewDbDlg2 dlg(&w);
+    dlg.show();
+    QTest::keyClick(Edit(&dlg, "NameEdit"), Qt::Key_Return);
+    QCOMPARE(dlg.Step(), 1);
+    QTest::keyClick(Edit(&dlg, "VerzeichnisEdit"), Qt::Key_Return);
+    QCOMPARE(dlg.Step(), 2);
+    QTest::keyClick(Edit(&dlg, "MediaEdit"), Qt::Key_Return);
+    // "&Fertig >>" asked to create the directory; the answer was no.
+    QCOMPARE(prompter_.asked.size(), std::size_t{1});
+    QVERIFY(dlg.isVisible());
+  }
+
   void existingEmptyDirectoryAsksOnce() {
     const QString dir = Dir("leer");
     QDir().mkpath(dir);
