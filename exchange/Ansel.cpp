@@ -154,15 +154,8 @@ std::string FromUtf8(std::string_view s, std::vector<char32_t>* unencodable) {
   out.reserve(s.size());
   std::size_t pos = 0;
   while (pos < s.size()) {
-    const char32_t base = utf8::Next(s, pos);
     std::vector<char32_t> marks;
-    while (pos < s.size()) {
-      std::size_t next = pos;
-      const char32_t cp = utf8::Next(s, next);
-      if (!latin::IsCombining(cp)) break;
-      marks.push_back(cp);
-      pos = next;
-    }
+    const char32_t base = latin::NextCluster(s, pos, marks);
     if (base < 0x80 && marks.empty())
       out += static_cast<char>(base);
     else

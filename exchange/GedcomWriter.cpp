@@ -22,15 +22,8 @@ std::string Composed(std::string_view s) {
   out.reserve(s.size());
   std::size_t pos = 0;
   while (pos < s.size()) {
-    const char32_t base = utf8::Next(s, pos);
     std::vector<char32_t> marks;
-    while (pos < s.size()) {
-      std::size_t next = pos;
-      const char32_t cp = utf8::Next(s, next);
-      if (!latin::IsCombining(cp)) break;
-      marks.push_back(cp);
-      pos = next;
-    }
+    const char32_t base = latin::NextCluster(s, pos, marks);
     latin::AppendComposed(out, base, marks);
   }
   return out;

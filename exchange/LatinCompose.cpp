@@ -233,4 +233,17 @@ void AppendComposed(std::string& out, char32_t base, const std::vector<char32_t>
   for (char32_t cp : ComposeCluster(base, marks)) utf8::Append(out, cp);
 }
 
+char32_t NextCluster(std::string_view s, std::size_t& pos, std::vector<char32_t>& marks) {
+  marks.clear();
+  const char32_t base = utf8::Next(s, pos);
+  while (pos < s.size()) {
+    std::size_t next = pos;
+    const char32_t cp = utf8::Next(s, next);
+    if (!IsCombining(cp)) break;
+    marks.push_back(cp);
+    pos = next;
+  }
+  return base;
+}
+
 }  // namespace latin

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace latin {
@@ -31,5 +32,9 @@ void AppendComposed(std::string& out, char32_t base, const std::vector<char32_t>
 // Full canonical decomposition of one character: the innermost base first,
 // then its marks in canonical order.
 std::vector<char32_t> DecomposeFully(char32_t cp);
+
+// Reads the letter at s[pos] with the combining marks that follow it and
+// advances pos past them.
+char32_t NextCluster(std::string_view s, std::size_t& pos, std::vector<char32_t>& marks);
 
 }  // namespace latin
